@@ -1,0 +1,10 @@
+#pragma once
+
+namespace pickpath {
+
+// The whole run: with arguments, echo each as a line; without, write each path
+// picked in the Open dialog until one comes back empty. Then write "Test", run
+// the platform's wait command for five seconds and return 0.
+int runDriver(int argc, char** argv);
+
+}  // namespace pickpath

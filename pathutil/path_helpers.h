@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace pickpath {
+
+// The no-position value that findChar returns for an absent character.
+constexpr std::size_t npos = std::string::npos;
+
+constexpr char kBackslash = '\\';
+constexpr char kSlash = '/';
+
+// `path` with both separators turned into `separator`, doubled separators
+// collapsed and one trailing separator dropped; the first two components are
+// kept even when empty, so a UNC prefix survives: "//server//share/" -> "\\server\share".
+// A component that begins with a quote keeps the separators inside its quotes.
+std::string normalizeSeparators(const std::string& path, char separator);
+
+// The text before the last backslash, or before the last '/' when there is no
+// backslash, or "\" when there is neither: "C:\dir\f.txt" -> "C:\dir", "a/b\c/d" -> "a/b".
+std::string parentDirectory(const std::string& path);
+std::string parentDirectory(const char* path);
+
+// Index of the first `character` at or after `start`, searching up to the
+// text's first NUL, or npos. `start` must not exceed the text's length.
+std::size_t findChar(const std::string& text, char character, std::size_t start);
+
+}  // namespace pickpath

@@ -1,0 +1,63 @@
+#include "picker/open_file_dialog.h"
+
+#include <cstdint>
+
+#include "app/write_line.h"
+#include "pathutil/file_status.h"
+#include "pathutil/path_exists.h"
+#include "pathutil/path_helpers.h"
+#include "strutil/format_integer.h"
+#include "strutil/replace_char.h"
+
+namespace pickpath {
+namespace {
+
+constexpr std::uint32_t kFileNameBufferSize = 26000;
+constexpr std::uint32_t kHideReadOnly = 0x4;  // the dialog's only flag: one file, no read-only box
+constexpr char kDefaultFilter[] = "All Files (*.*)|*.*||";
+constexpr char kFilterSeparator = '|';
+constexpr unsigned kHex = 16;
+
+// The folder the dialog opens in: the path itself when it is a folder, else its
+// parent; dropped (empty) when it does not exist.
+std::string initialDirectory(const std::string& initialPath) {
+    if (initialPath.empty()) return "";
+    const std::string directory =
+        FileStatus(initialPath).isDirectory() ? initialPath : parentDirectory(initialPath.c_str());
+    return pathExists(directory, false) ? directory : "";
+}
+
+// The filter in the platform's list form. A filter whose last entry lacks its
+// closing '|' gets one more NUL, so the list always ends within the string.
+std::string filterList(const std::string& filter) {
+    std::string list = replaceChar(filter.empty() ? kDefaultFilter : filter.c_str(),
+                                   kFilterSeparator, '\0');
+    if (list.back() != '\0') list.push_back('\0');
+    return list;
+}
+
+}  // namespace
+
+std::string openFileDialog(platform::WindowHandle owner, const std::string& initialPath,
+                           const std::string& filter, const std::string& title) {
+    std::string fileName(kFileNameBufferSize, '\0');
+    const std::string directory = initialDirectory(initialPath.c_str());
+    const std::string filters = filterList(filter);
+
+    platform::OpenFileRequest request;
+    request.owner = owner;
+    request.filter = filters.c_str();
+    request.filterIndex = 0;
+    request.file = &fileName[0];
+    request.maxFile = kFileNameBufferSize;
+    request.initialDir = directory.c_str();
+    request.title = title.c_str();
+    request.flags = kHideReadOnly;
+
+    if (platform::getOpenFileName(request)) return fileName.c_str();
+    const std::uint32_t code = platform::commDlgExtendedError();
+    if (code != 0) writeLine(formatUnsigned(code, kHex));
+    return "";
+}
+
+}  // namespace pickpath

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+
+namespace pickpath {
+
+// The Open dialog for one file, owned by `owner` (may be null). It opens in
+// `initialPath` when that is a folder, else in its parent when that exists.
+// `filter` is "Description|pattern||" (empty: all files). Returns the chosen
+// path, or "" on cancel; a failure also writes its code in hex on standard error.
+std::string openFileDialog(platform::WindowHandle owner, const std::string& initialPath,
+                           const std::string& filter, const std::string& title);
+
+}  // namespace pickpath

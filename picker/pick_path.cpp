@@ -1,0 +1,47 @@
+#include "picker/pick_path.h"
+
+#include <cstdint>
+
+#include "pathutil/mapped_drive.h"
+#include "picker/browse_for_folder.h"
+#include "picker/open_file_dialog.h"
+#include "strutil/format_integer.h"
+
+namespace pickpath {
+namespace {
+
+constexpr std::uint32_t kConsoleTitleBufferSize = 1024;
+constexpr std::uint32_t kTitleSettleMilliseconds = 40;
+constexpr unsigned kDecimal = 10;
+constexpr char kFileFilter[] = "All Files (*.*)|*.*||";
+constexpr char kFileDialogTitle[] = "Open";
+constexpr char kFolderBrowserTitle[] = "";
+
+}  // namespace
+
+platform::WindowHandle findConsoleWindow() {
+    std::string savedTitle(kConsoleTitleBufferSize, '\0');
+    platform::getConsoleTitle(&savedTitle[0], kConsoleTitleBufferSize);
+    const std::string processId = formatUnsigned64(platform::currentProcessId(), kDecimal);
+    const std::string ticks = formatUnsigned64(platform::tickCount(), kDecimal);
+    const std::string lookupTitle = ticks + "/" + processId;
+    platform::setConsoleTitle(lookupTitle.c_str());
+    platform::sleepMilliseconds(kTitleSettleMilliseconds);
+    const platform::WindowHandle window = platform::findWindowByTitle(lookupTitle.c_str());
+    platform::setConsoleTitle(savedTitle.c_str());
+    return window;
+}
+
+std::string pickPath(bool folderMode) {
+    const platform::WindowHandle owner = findConsoleWindow();
+    // The previous pick; lives until process exit.
+    static std::string lastPickedPath;
+    lastPickedPath = resolveMappedDrive(lastPickedPath);
+    const std::string result =
+        folderMode ? browseForFolder(owner, lastPickedPath, kFolderBrowserTitle)
+                   : openFileDialog(owner, lastPickedPath, kFileFilter, kFileDialogTitle);
+    lastPickedPath = result;
+    return lastPickedPath;
+}
+
+}  // namespace pickpath

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+
+namespace pickpath {
+
+// Shows the Open dialog (or, with `folderMode`, the folder browser) owned by
+// the console window, starting at the previous pick (in UNC form when that lay
+// on a mapped drive). Returns the chosen path, or "" on cancel or failure,
+// which also forgets the previous pick.
+std::string pickPath(bool folderMode);
+
+// This process's console window, found by briefly giving the console a unique
+// title ("<tick count>/<process id>"); null when there is none.
+platform::WindowHandle findConsoleWindow();
+
+}  // namespace pickpath

@@ -1,0 +1,91 @@
+#pragma once
+
+// A scripted platform for unit tests: it plays back what each call should
+// answer and records what the system asked, in order.
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace pickpath::fake {
+
+// What one dialog should do when shown.
+struct DialogScript {
+    enum class Kind { kPick, kCancel, kFail };
+    Kind kind = Kind::kCancel;
+    std::string path;          // for kPick
+    std::uint32_t code = 0;    // for kFail (the Open dialog's extended error)
+
+    static DialogScript pick(std::string path) { return {Kind::kPick, std::move(path), 0}; }
+    static DialogScript cancel() { return {Kind::kCancel, "", 0}; }
+    static DialogScript fail(std::uint32_t code) { return {Kind::kFail, "", code}; }
+};
+
+// What the Open dialog was handed.
+struct OpenFileCall {
+    platform::WindowHandle owner = nullptr;
+    std::string filter;  // bytes up to and including the list's closing double NUL
+    std::uint32_t filterIndex = 0;
+    std::uint32_t maxFile = 0;
+    bool fileBufferAllNul = false;
+    std::string initialDir;
+    std::string title;
+    std::uint32_t flags = 0;
+};
+
+// What the folder browser was handed and what its callback answered.
+struct BrowseCall {
+    platform::WindowHandle owner = nullptr;
+    std::string title;
+    std::uint32_t flags = 0;
+    bool hasCallback = false;
+    std::intptr_t data = 0;
+    std::vector<int> callbackResults;  // for message 1, then for message 2
+};
+
+struct SentMessage {
+    platform::WindowHandle window = nullptr;
+    std::uint32_t message = 0;
+    std::uintptr_t wParam = 0;
+    std::string text;  // lParam read as a text
+};
+
+struct StatusScript {
+    int result = -1;
+    int error = 2;
+    platform::StatusRecord record;
+};
+
+struct Platform {
+    // Answers.
+    std::string consoleTitle;
+    bool hasConsole = true;
+    platform::WindowHandle consoleWindow = nullptr;  // found while its title is looked up
+    std::uint32_t processId = 0;
+    std::uint32_t tickCount = 0;
+    std::vector<DialogScript> dialogs;  // consumed front first, by both dialog kinds
+    std::map<std::string, StatusScript> statuses;  // others: -1, ENOENT
+    std::map<std::string, int> accessErrors;       // 0 for found; others: ENOENT
+    std::map<std::string, std::uint32_t> driveTypes;  // others: 3, a fixed disk
+    std::map<std::string, std::string> connections;   // others: left empty
+
+    // Records, in order.
+    std::vector<std::string> log;
+    std::vector<std::string> commands;
+    std::vector<OpenFileCall> openCalls;
+    std::vector<BrowseCall> browseCalls;
+    std::vector<SentMessage> messages;
+    std::vector<std::uint32_t> connectionBufferLengths;
+    int liveIdLists = 0;
+    int freedIdLists = 0;
+    std::uint32_t lastError = 0;
+};
+
+// The one fake, reset to a fresh state by reset().
+Platform& platform();
+void reset();
+
+}  // namespace pickpath::fake

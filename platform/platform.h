@@ -1,0 +1,102 @@
+#pragma once
+
+// The thin operating-system layer. Each function stands for one platform or
+// runtime call and adds no logic of its own; the build links exactly one of
+// platform_win32.cpp, platform_posix.cpp or (for unit tests) platform_fake.cpp.
+
+#include <cstdint>
+#include <string>
+
+namespace pickpath::platform {
+
+// A window handle; nullptr means "no window" (a dialog without owner).
+using WindowHandle = void*;
+// A shell item id list returned by the folder browser.
+using IdList = void*;
+
+// --- process and command interpreter -------------------------------------
+
+// Process set-up before any output: on POSIX, ignore SIGPIPE so that writing to a
+// closed pipe fails quietly instead of killing the process.
+void prepareProcess();
+
+// The platform's command that waits N seconds, with its trailing space: "timeout " or "sleep ".
+const char* waitCommandPrefix();
+
+// Runs `command` through the command interpreter and waits for it; the result is the runtime's.
+int runCommand(const std::string& command);
+
+// --- console and windows --------------------------------------------------
+
+// Copies the console title into `buffer` of `size` bytes (GetConsoleTitleA).
+std::uint32_t getConsoleTitle(char* buffer, std::uint32_t size);
+bool setConsoleTitle(const char* title);
+std::uint32_t currentProcessId();
+std::uint32_t tickCount();
+void sleepMilliseconds(std::uint32_t milliseconds);
+// Any top-level window whose title is `title`, or nullptr (FindWindowA(NULL, title)).
+WindowHandle findWindowByTitle(const char* title);
+std::intptr_t sendMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                          std::intptr_t lParam);
+
+// --- the Open dialog --------------------------------------------------------
+
+// The fields of the platform's dialog record that the system sets; all others are zero.
+struct OpenFileRequest {
+    WindowHandle owner = nullptr;
+    const char* filter = "";  // NUL-separated description/pattern pairs, ended by one more NUL
+    std::uint32_t filterIndex = 0;
+    char* file = nullptr;  // receives the chosen path
+    std::uint32_t maxFile = 0;
+    const char* initialDir = "";
+    const char* title = "";
+    std::uint32_t flags = 0;
+};
+
+// Shows the Open dialog (GetOpenFileNameA); true when the user confirmed a choice.
+bool getOpenFileName(OpenFileRequest& request);
+// The reason the last dialog returned false: 0 for a cancel (CommDlgExtendedError).
+std::uint32_t commDlgExtendedError();
+
+// --- the folder browser ---------------------------------------------------
+
+using BrowseCallback = int (*)(WindowHandle window, std::uint32_t message, std::intptr_t lParam,
+                               std::intptr_t data);
+
+// The fields of the platform's browse record that the system sets; all others are zero.
+struct BrowseRequest {
+    WindowHandle owner = nullptr;
+    const char* title = "";
+    std::uint32_t flags = 0;
+    BrowseCallback callback = nullptr;
+    std::intptr_t data = 0;
+};
+
+// Shows the folder browser (SHBrowseForFolderA); nullptr on cancel or failure.
+IdList browseForFolder(const BrowseRequest& request);
+// Writes the id list's file-system path into `buffer` (SHGetPathFromIDListA).
+bool getPathFromIdList(IdList idList, char* buffer);
+// Releases an id list the browser returned (CoTaskMemFree).
+void freeIdList(IdList idList);
+
+// --- files and drives -----------------------------------------------------
+
+// What the runtime's status query reports; times are 64-bit seconds since 1970.
+struct StatusRecord {
+    std::uint16_t mode = 0;
+    std::int64_t size = 0;
+    std::int64_t atime = 0;
+    std::int64_t mtime = 0;
+    std::int64_t ctime = 0;
+};
+
+// The runtime's status query: 0 and `record` filled, or -1 with errno set.
+int queryStatus(const char* path, StatusRecord& record);
+// The runtime's access test (_access): 0 when allowed, -1 with errno set.
+int accessPath(const char* path, int mode);
+// The type of the drive named by a head such as "C:" (GetDriveTypeA).
+std::uint32_t driveType(const char* head);
+// The network name behind a local device name (WNetGetConnectionA).
+std::uint32_t networkConnection(const char* head, char* buffer, std::uint32_t* length);
+
+}  // namespace pickpath::platform

@@ -1,0 +1,207 @@
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "platform/fake_platform.h"
+
+namespace pickpath {
+namespace fake {
+
+Platform& platform() {
+    static Platform state;
+    return state;
+}
+
+void reset() { platform() = Platform(); }
+
+namespace {
+
+constexpr std::uint32_t kFixedDrive = 3;
+constexpr std::uint32_t kNoConnection = 2250;
+constexpr std::uint32_t kBrowseInitialized = 1;
+constexpr std::uint32_t kBrowseSelectionChanged = 2;
+
+DialogScript nextDialog() {
+    Platform& fake = platform();
+    if (fake.dialogs.empty()) return DialogScript::cancel();
+    DialogScript next = fake.dialogs.front();
+    fake.dialogs.erase(fake.dialogs.begin());
+    return next;
+}
+
+std::string filterBytes(const char* filter) {
+    std::size_t length = 0;
+    while (filter[length] != '\0' || filter[length + 1] != '\0') ++length;
+    return std::string(filter, length + 2);
+}
+
+}  // namespace
+}  // namespace fake
+
+namespace platform {
+
+using fake::platform;
+
+void prepareProcess() { platform().log.push_back("prepareProcess"); }
+
+const char* waitCommandPrefix() { return "timeout "; }
+
+int runCommand(const std::string& command) {
+    platform().commands.push_back(command);
+    return 0;
+}
+
+std::uint32_t getConsoleTitle(char* buffer, std::uint32_t size) {
+    fake::Platform& fake = platform();
+    fake.log.push_back("getConsoleTitle " + std::to_string(size));
+    if (!fake.hasConsole || size == 0) return 0;
+    const std::size_t length = std::min<std::size_t>(fake.consoleTitle.size(), size - 1);
+    std::memcpy(buffer, fake.consoleTitle.data(), length);
+    buffer[length] = '\0';
+    return static_cast<std::uint32_t>(length);
+}
+
+bool setConsoleTitle(const char* title) {
+    fake::Platform& fake = platform();
+    fake.log.push_back(std::string("setConsoleTitle ") + title);
+    if (!fake.hasConsole) return false;
+    fake.consoleTitle = title;
+    return true;
+}
+
+std::uint32_t currentProcessId() {
+    platform().log.push_back("currentProcessId");
+    return platform().processId;
+}
+
+std::uint32_t tickCount() {
+    platform().log.push_back("tickCount");
+    return platform().tickCount;
+}
+
+void sleepMilliseconds(std::uint32_t milliseconds) {
+    platform().log.push_back("sleep " + std::to_string(milliseconds));
+}
+
+WindowHandle findWindowByTitle(const char* title) {
+    fake::Platform& fake = platform();
+    fake.log.push_back(std::string("findWindow ") + title);
+    return fake.hasConsole && fake.consoleTitle == title ? fake.consoleWindow : nullptr;
+}
+
+std::intptr_t sendMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                          std::intptr_t lParam) {
+    platform().messages.push_back(
+        {window, message, wParam, reinterpret_cast<const char*>(lParam)});
+    return 0;
+}
+
+bool getOpenFileName(OpenFileRequest& request) {
+    fake::Platform& fake = platform();
+    fake.log.push_back("getOpenFileName");
+    fake::OpenFileCall call;
+    call.owner = request.owner;
+    call.filter = fake::filterBytes(request.filter);
+    call.filterIndex = request.filterIndex;
+    call.maxFile = request.maxFile;
+    call.fileBufferAllNul = true;
+    for (std::uint32_t i = 0; i < request.maxFile; ++i) {
+        if (request.file[i] != '\0') call.fileBufferAllNul = false;
+    }
+    call.initialDir = request.initialDir;
+    call.title = request.title;
+    call.flags = request.flags;
+    fake.openCalls.push_back(call);
+
+    const fake::DialogScript script = fake::nextDialog();
+    fake.lastError = script.kind == fake::DialogScript::Kind::kFail ? script.code : 0;
+    if (script.kind != fake::DialogScript::Kind::kPick) return false;
+    // A real dialog may leave more text after the path's NUL.
+    const std::string answer = script.path + std::string(1, '\0') + "junk";
+    std::memcpy(request.file, answer.data(), std::min<std::size_t>(answer.size(), request.maxFile));
+    return true;
+}
+
+std::uint32_t commDlgExtendedError() { return platform().lastError; }
+
+IdList browseForFolder(const BrowseRequest& request) {
+    fake::Platform& fake = platform();
+    fake.log.push_back("browseForFolder");
+    fake::BrowseCall call;
+    call.owner = request.owner;
+    call.title = request.title;
+    call.flags = request.flags;
+    call.hasCallback = request.callback != nullptr;
+    call.data = request.data;
+    static int browserWindow;
+    if (request.callback != nullptr) {
+        for (std::uint32_t message : {fake::kBrowseInitialized, fake::kBrowseSelectionChanged}) {
+            call.callbackResults.push_back(
+                request.callback(&browserWindow, message, 0, request.data));
+        }
+    }
+    fake.browseCalls.push_back(call);
+    const fake::DialogScript script = fake::nextDialog();
+    if (script.kind != fake::DialogScript::Kind::kPick) return nullptr;
+    ++fake.liveIdLists;
+    return new std::string(script.path);
+}
+
+bool getPathFromIdList(IdList idList, char* buffer) {
+    platform().log.push_back("getPathFromIdList");
+    const std::string& path = *static_cast<std::string*>(idList);
+    std::memcpy(buffer, path.c_str(), path.size() + 1);
+    return !path.empty();
+}
+
+void freeIdList(IdList idList) {
+    fake::Platform& fake = platform();
+    fake.log.push_back("freeIdList");
+    --fake.liveIdLists;
+    ++fake.freedIdLists;
+    delete static_cast<std::string*>(idList);
+}
+
+int queryStatus(const char* path, StatusRecord& record) {
+    fake::Platform& fake = platform();
+    fake.log.push_back(std::string("queryStatus ") + path);
+    const auto found = fake.statuses.find(path);
+    const fake::StatusScript script = found != fake.statuses.end() ? found->second
+                                                                   : fake::StatusScript{};
+    if (script.result != 0) {
+        errno = script.error;
+        return script.result;
+    }
+    record = script.record;
+    return 0;
+}
+
+int accessPath(const char* path, int) {
+    fake::Platform& fake = platform();
+    fake.log.push_back(std::string("access ") + path);
+    const auto found = fake.accessErrors.find(path);
+    const int error = found != fake.accessErrors.end() ? found->second : ENOENT;
+    if (error == 0) return 0;
+    errno = error;
+    return -1;
+}
+
+std::uint32_t driveType(const char* head) {
+    fake::Platform& fake = platform();
+    fake.log.push_back(std::string("driveType ") + head);
+    const auto found = fake.driveTypes.find(head);
+    return found != fake.driveTypes.end() ? found->second : fake::kFixedDrive;
+}
+
+std::uint32_t networkConnection(const char* head, char* buffer, std::uint32_t* length) {
+    fake::Platform& fake = platform();
+    fake.log.push_back(std::string("networkConnection ") + head);
+    fake.connectionBufferLengths.push_back(*length);
+    const auto found = fake.connections.find(head);
+    if (found == fake.connections.end()) return fake::kNoConnection;
+    std::memcpy(buffer, found->second.c_str(), found->second.size() + 1);
+    return 0;
+}
+
+}  // namespace platform
+}  // namespace pickpath
