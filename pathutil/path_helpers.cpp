@@ -18,10 +18,13 @@ std::string normalizeSeparators(const std::string& path, char separator) {
     std::string working = path;
     working = joinStrings(splitString(working, kBackslash), kBackslash);
     working = joinStrings(splitString(working, kSlash), kBackslash);
-    const StringList components = splitString(working, kBackslash);
+    StringList components = splitString(working, kBackslash);
     StringList kept;
+    kept.reserve(components.size());
     for (std::size_t i = 0; i < components.size(); ++i) {
-        if (i < kKeptLeadingComponents || !components[i].empty()) kept.push_back(components[i]);
+        if (i < kKeptLeadingComponents || !components[i].empty()) {
+            kept.push_back(std::move(components[i]));
+        }
     }
     return joinStrings(kept, separator);
 }

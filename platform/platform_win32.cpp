@@ -9,6 +9,7 @@
 #include <sys/types.h>
 #include <winnetwk.h>
 
+#include <cstddef>
 #include <cstdlib>
 
 #include "platform/platform.h"
@@ -16,12 +17,12 @@
 namespace pickpath::platform {
 namespace {
 
-// The record ends at lpTemplateName: the layout every Windows version accepts.
-#if defined(_WIN64)
-static_assert(OPENFILENAME_SIZE_VERSION_400A == 136, "unexpected 64-bit dialog record size");
-#else
-static_assert(OPENFILENAME_SIZE_VERSION_400A == 76, "the 32-bit dialog record must be 76 bytes");
-#endif
+// The dialog record ends at lpTemplateName (the platform's OPENFILENAME_SIZE_VERSION_400A
+// layout, accepted by every Windows version): 76 bytes in the 32-bit product.
+constexpr DWORD kOpenFileRecordSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+static_assert(sizeof(void*) != 4 || kOpenFileRecordSize == 76,
+              "the 32-bit dialog record must be 76 bytes");
+static_assert(kOpenFileRecordSize < sizeof(OPENFILENAMEA), "the short record must be shorter");
 
 // The folder browser calls back with the platform's calling convention; this
 // forwards to the portable callback carried in the record's lParam.
@@ -65,7 +66,7 @@ std::intptr_t sendMessage(WindowHandle window, std::uint32_t message, std::uintp
 bool getOpenFileName(OpenFileRequest& request) {
     OPENFILENAMEA record;
     ZeroMemory(&record, sizeof record);
-    record.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    record.lStructSize = kOpenFileRecordSize;
     record.hwndOwner = static_cast<HWND>(request.owner);
     record.lpstrFilter = request.filter;
     record.nFilterIndex = request.filterIndex;

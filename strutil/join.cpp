@@ -1,6 +1,7 @@
 #include "strutil/join.h"
 
 #include <cstddef>
+#include <cstring>
 
 namespace pickpath {
 namespace {
@@ -9,6 +10,19 @@ namespace {
 // kChunkBoundary, without its separator; the join of the chunks puts it back.
 constexpr std::size_t kChunkSize = 128;
 constexpr std::size_t kChunkBoundary = 100;
+
+bool endsChunk(std::size_t i) { return i % kChunkSize == kChunkBoundary; }
+
+// Bytes of the first chunk, so it is allocated once.
+std::size_t firstChunkLength(const StringList& list, std::size_t separatorLength) {
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        length += list[i].size();
+        if (i + 1 == list.size() || endsChunk(i)) break;
+        length += separatorLength;
+    }
+    return length;
+}
 
 }  // namespace
 
@@ -21,16 +35,23 @@ std::string joinStrings(const StringList& list, const std::string& separator) {
 }
 
 std::string joinChunked(const StringList& list, const char* separator) {
+    const std::size_t separatorLength = std::strlen(separator);
     StringList chunks;
     std::string accumulator;
+    accumulator.reserve(firstChunkLength(list, separatorLength));
     for (std::size_t i = 0; i < list.size(); ++i) {
         accumulator += list[i];
         if (i + 1 == list.size()) break;
-        if (i % kChunkSize == kChunkBoundary) {
+        if (endsChunk(i)) {
+            // Chunks are mostly alike: start the next one with this one's size.
+            const std::size_t previous = accumulator.size();
             chunks.push_back(std::move(accumulator));
-            accumulator.clear();
+            accumulator = std::string();
+            accumulator.reserve(previous);
+        } else if (separatorLength == 1) {
+            accumulator.push_back(*separator);
         } else {
-            accumulator += separator;
+            accumulator.append(separator, separatorLength);
         }
     }
     chunks.push_back(std::move(accumulator));

@@ -1,5 +1,7 @@
 #include "pathutil/path_helpers.h"
 
+#include "tests/support/reference_normalize.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -53,35 +55,6 @@ TEST(NormalizeSeparators, Table) {
     }
 }
 
-// The same rules written out directly, for paths without quote characters.
-std::string referenceNormalize(std::string path, char separator) {
-    if (!path.empty() && path.back() == '\\') path.pop_back();
-    if (!path.empty() && path.back() == '/') path.pop_back();
-    for (char& c : path) {
-        if (c == '/') c = '\\';
-    }
-    if (!path.empty() && path.back() == '\\') path.pop_back();
-    std::vector<std::string> components;
-    if (!path.empty()) {
-        std::size_t start = 0;
-        for (;;) {
-            const std::size_t cut = path.find('\\', start);
-            components.push_back(path.substr(start, cut - start));
-            if (cut == std::string::npos) break;
-            start = cut + 1;
-        }
-    }
-    std::string result;
-    bool first = true;
-    for (std::size_t i = 0; i < components.size(); ++i) {
-        if (i >= 2 && components[i].empty()) continue;
-        if (!first) result += separator;
-        result += components[i];
-        first = false;
-    }
-    return result;
-}
-
 TEST(NormalizeSeparators, MatchesReferenceOnGeneratedPaths) {
     const std::string alphabet = "ab\\/\\/:.";
     std::mt19937 random(7);
@@ -89,7 +62,7 @@ TEST(NormalizeSeparators, MatchesReferenceOnGeneratedPaths) {
         std::string path;
         for (std::size_t n = random() % 12; n > 0; --n) path += alphabet[random() % alphabet.size()];
         for (char separator : {'\\', '/'}) {
-            ASSERT_EQ(normalizeSeparators(path, separator), referenceNormalize(path, separator))
+            ASSERT_EQ(normalizeSeparators(path, separator), reference::normalize(path, separator))
                 << "path [" << path << "] separator " << separator;
         }
     }

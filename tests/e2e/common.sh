@@ -1,0 +1,44 @@
+# Shared helpers for the end-to-end scripts: sourced, not run.
+#
+# The caller sets MODE (native or wine) and PROGRAM; for wine also WINE_RUN (the
+# build's wine-run.sh) and WINE_BUILD (the build folder that the prefix maps as B:).
+
+failures=0
+passes=0
+
+# Line end of the program's standard error.
+if [ "$MODE" = wine ]; then EOL=$'\r\n'; else EOL=$'\n'; fi
+
+pass() { passes=$((passes + 1)); echo "ok - $1"; }
+fail() { failures=$((failures + 1)); echo "not ok - $1"; }
+
+# expect_bytes NAME EXPECTED-TEXT FILE: the file holds exactly these bytes.
+expect_bytes() {
+  if cmp -s <(printf '%s' "$2") "$3"; then
+    pass "$1"
+  else
+    fail "$1"
+    echo "  expected: $(printf '%s' "$2" | od -An -c | tr -s ' ' | head -c 400)"
+    echo "  actual:   $(od -An -c <"$3" | tr -s ' ' | head -c 400)"
+  fi
+}
+
+# expect_equal NAME EXPECTED ACTUAL
+expect_equal() {
+  if [ "$2" = "$3" ]; then pass "$1"; else fail "$1"; echo "  expected [$2], got [$3]"; fi
+}
+
+# run_program ARGS...: runs the program with the caller's redirections, from a
+# folder Wine can name, and returns its exit status.
+run_program() {
+  if [ "$MODE" = wine ]; then
+    (cd "$WINE_BUILD" && "$WINE_RUN" "$PROGRAM" "$@")
+  else
+    "$PROGRAM" "$@"
+  fi
+}
+
+finish() {
+  echo "$passes passed, $failures failed"
+  [ "$failures" -eq 0 ]
+}

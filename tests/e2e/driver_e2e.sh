@@ -1,0 +1,71 @@
+#!/bin/bash
+# End-to-end checks of the program in echo mode: exact bytes on standard error,
+# nothing on standard output, the closing command run once, exit status 0 even
+# when output fails.
+#
+#   driver_e2e.sh native PROGRAM
+#   driver_e2e.sh wine PROGRAM WINE_RUN WINE_BUILD
+set -u
+MODE=$1 PROGRAM=$2 WINE_RUN=${3:-} WINE_BUILD=${4:-}
+source "$(dirname "$0")/common.sh"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# A stand-in for the platform's wait command that records its arguments.
+if [ "$MODE" = wine ]; then
+  stubs=$WINE_BUILD/wine-t/stubs-$$
+  mkdir -p "$stubs"
+  trap 'rm -rf "$work" "$stubs"' EXIT
+  printf '@>>"%%~dp0args.txt" echo [%%*]\r\n' >"$stubs/timeout.bat"
+  with_stub() { WINEPATH="T:\\$(basename "$stubs")" "$@"; }
+else
+  stubs=$work/stubs
+  mkdir -p "$stubs"
+  printf '#!/bin/sh\nprintf "[%%s]\\n" "$*" >>"$(dirname "$0")/args.txt"\n' >"$stubs/sleep"
+  chmod +x "$stubs/sleep"
+  with_stub() { PATH="$stubs:$PATH" "$@"; }
+fi
+args_file=$stubs/args.txt
+recorded() { tr -d '\r' <"$args_file" 2>/dev/null; rm -f "$args_file"; }
+
+# Two arguments, the second with a space.
+with_stub run_program a 'b c' >"$work/out" 2>"$work/err"
+expect_equal "two arguments: exit status" 0 $?
+expect_bytes "two arguments: standard error" "a${EOL}b c${EOL}Test${EOL}" "$work/err"
+expect_bytes "two arguments: standard output empty" "" "$work/out"
+expect_equal "two arguments: closing command ran once with 5" "[5]" "$(recorded)"
+
+# One empty argument still selects echo mode.
+with_stub run_program '' >"$work/out" 2>"$work/err"
+expect_equal "empty argument: exit status" 0 $?
+expect_bytes "empty argument: an empty line, then Test" "${EOL}Test${EOL}" "$work/err"
+recorded >/dev/null
+
+# High-bit bytes pass through unchanged (Wine converts UTF-8 arguments to code page 1252).
+if [ "$MODE" = wine ]; then high=$'caf\xc3\xa9'; else high=$'caf\xe9'; fi
+LANG=C.UTF-8 with_stub run_program "$high" >"$work/out" 2>"$work/err"
+expect_bytes "high-bit byte: byte 0xE9 comes back" $'caf\xe9'"${EOL}Test${EOL}" "$work/err"
+recorded >/dev/null
+
+# Without any stand-in the closing command cannot run; the status is still 0.
+if [ "$MODE" = wine ]; then
+  run_program x >/dev/null 2>&1
+else
+  PATH=/nonexistent run_program x >/dev/null 2>&1
+fi
+expect_equal "closing command missing: exit status" 0 $?
+
+# Output that cannot be written: closed, full, a pipe whose reader has gone.
+with_stub run_program x 2>&-
+expect_equal "standard error closed: exit status" 0 $?
+with_stub run_program x 2>/dev/full
+expect_equal "standard error on /dev/full: exit status" 0 $?
+mkfifo "$work/fifo"
+exec 3<>"$work/fifo" 4>"$work/fifo"
+exec 3<&-
+with_stub run_program x 2>&4
+expect_equal "standard error a pipe without reader: exit status" 0 $?
+exec 4>&-
+
+finish
