@@ -1,0 +1,53 @@
+#include "app/driver.h"
+
+#include "tests/support/fake_platform_test.h"
+
+namespace pickpath {
+namespace {
+
+using fake::DialogScript;
+
+class RunDriverTest : public FakePlatformTest {
+protected:
+    int run(std::vector<std::string> args) {
+        std::vector<char*> argv;
+        for (std::string& arg : args) argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        return runDriver(static_cast<int>(args.size()), argv.data());
+    }
+};
+
+TEST_F(RunDriverTest, Modes) {
+    struct Row {
+        std::string name;
+        std::vector<std::string> args;
+        std::vector<DialogScript> dialogs;
+        std::string written;
+        std::size_t dialogsShown;
+    };
+    const std::vector<Row> rows = {
+        {"echo", {"pickpath", "a", "b c"}, {}, "a\nb c\nTest\n", 0},
+        {"one empty argument", {"pickpath", ""}, {}, "\nTest\n", 0},
+        {"cancel at once", {"pickpath"}, {}, "Test\n", 1},
+        {"no arguments at all", {}, {}, "Test\n", 1},
+        {"two picks then cancel", {"pickpath"},
+         {DialogScript::pick("C:\\a.txt"), DialogScript::pick("C:\\a.txt"), DialogScript::cancel()},
+         "C:\\a.txt\nC:\\a.txt\nTest\n", 3},
+        {"pick then failure", {"pickpath"},
+         {DialogScript::pick("C:\\a.txt"), DialogScript::fail(0x3003)},
+         "C:\\a.txt\n3003\nTest\n", 2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fake::reset();
+        platform().dialogs = row.dialogs;
+        const std::string before = standardError();
+        EXPECT_EQ(run(row.args), 0);
+        EXPECT_EQ(standardError().substr(before.size()), row.written);
+        EXPECT_EQ(platform().openCalls.size(), row.dialogsShown);
+        EXPECT_EQ(platform().commands, std::vector<std::string>{"timeout 5"});
+    }
+}
+
+}  // namespace
+}  // namespace pickpath

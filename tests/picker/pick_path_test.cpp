@@ -1,0 +1,108 @@
+#include "picker/pick_path.h"
+
+#include "tests/support/fake_platform_test.h"
+
+namespace pickpath {
+namespace {
+
+using fake::DialogScript;
+
+class PickPathTest : public FakePlatformTest {
+protected:
+    void SetUp() override {
+        FakePlatformTest::SetUp();
+        pickPath(false);  // a cancel: forget any path an earlier test picked
+        fake::reset();
+        addDirectory("C:\\data");
+        addFile("C:\\data\\a.txt");
+        addFile("C:\\data\\b.txt");
+    }
+};
+
+TEST_F(PickPathTest, ConsoleTitleStepsInOrder) {
+    platform().consoleTitle = "My console";
+    platform().processId = 4242;
+    platform().tickCount = 4294967295u;
+    int console;
+    platform().consoleWindow = &console;
+    pickPath(false);
+    const std::vector<std::string> expected = {
+        "getConsoleTitle 1024",           "currentProcessId",
+        "tickCount",                      "setConsoleTitle 4294967295/4242",
+        "sleep 40",                       "findWindow 4294967295/4242",
+        "setConsoleTitle My console",     "getOpenFileName",
+    };
+    EXPECT_EQ(platform().log, expected);
+    EXPECT_EQ(platform().consoleTitle, "My console");
+    EXPECT_EQ(platform().openCalls[0].owner, &console);
+}
+
+TEST_F(PickPathTest, ConsoleTitleComesBackCutTo1023Characters) {
+    platform().consoleTitle = std::string(1500, 't');
+    pickPath(false);
+    EXPECT_EQ(platform().consoleTitle, std::string(1023, 't'));
+}
+
+TEST_F(PickPathTest, NoConsoleMeansNoOwner) {
+    platform().hasConsole = false;
+    int console;
+    platform().consoleWindow = &console;
+    EXPECT_EQ(findConsoleWindow(), nullptr);
+    pickPath(false);
+    EXPECT_EQ(platform().openCalls[0].owner, nullptr);
+}
+
+TEST_F(PickPathTest, EachDialogStartsAtThePreviousPick) {
+    platform().dialogs = {DialogScript::pick("C:\\data\\a.txt"), DialogScript::pick("C:\\data\\b.txt"),
+                          DialogScript::cancel(), DialogScript::cancel()};
+    EXPECT_EQ(pickPath(false), "C:\\data\\a.txt");
+    EXPECT_EQ(pickPath(false), "C:\\data\\b.txt");
+    EXPECT_EQ(pickPath(false), "");
+    EXPECT_EQ(pickPath(false), "");
+    const auto& calls = platform().openCalls;
+    ASSERT_EQ(calls.size(), 4u);
+    EXPECT_EQ(calls[0].initialDir, "");
+    EXPECT_EQ(calls[1].initialDir, "C:\\data");
+    EXPECT_EQ(calls[2].initialDir, "C:\\data");
+    EXPECT_EQ(calls[3].initialDir, "");  // the cancel forgot the pick
+    for (const auto& call : calls) {
+        EXPECT_EQ(call.title, "Open");
+        EXPECT_EQ(call.filter.size(), 21u);
+    }
+}
+
+TEST_F(PickPathTest, FailureForgetsThePickLikeACancel) {
+    platform().dialogs = {DialogScript::pick("C:\\data\\a.txt"), DialogScript::fail(0x3003),
+                          DialogScript::cancel()};
+    pickPath(false);
+    EXPECT_EQ(pickPath(false), "");
+    pickPath(false);
+    EXPECT_EQ(platform().openCalls[2].initialDir, "");
+    EXPECT_EQ(standardError(), "3003\n");
+}
+
+TEST_F(PickPathTest, PickOnMappedDriveStartsNextDialogAtItsUncForm) {
+    platform().driveTypes["N:"] = 4;
+    platform().connections["N:"] = "\\\\server\\share";
+    platform().accessErrors["\\\\server\\share\\dir"] = 0;
+    platform().dialogs = {DialogScript::pick("N:\\dir\\f.txt"), DialogScript::cancel()};
+    EXPECT_EQ(pickPath(false), "N:\\dir\\f.txt");
+    pickPath(false);
+    EXPECT_EQ(platform().openCalls[1].initialDir, "\\\\server\\share\\dir");
+}
+
+TEST_F(PickPathTest, FolderModeUsesTheBrowserWithAnEmptyTitle) {
+    int console;
+    platform().consoleWindow = &console;
+    platform().dialogs = {DialogScript::pick("C:\\data"), DialogScript::cancel()};
+    EXPECT_EQ(pickPath(true), "C:\\data");
+    pickPath(true);
+    ASSERT_EQ(platform().browseCalls.size(), 2u);
+    EXPECT_EQ(platform().browseCalls[0].title, "");
+    EXPECT_EQ(platform().browseCalls[0].owner, &console);
+    EXPECT_TRUE(platform().openCalls.empty());
+    EXPECT_EQ(platform().messages[1].text, "C:\\data");
+}
+
+}  // namespace
+}  // namespace pickpath

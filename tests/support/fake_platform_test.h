@@ -1,0 +1,48 @@
+#pragma once
+
+// Base for tests that run against the scripted platform: each test starts
+// from a fresh fake, with standard error captured.
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "platform/fake_platform.h"
+
+namespace pickpath {
+
+class FakePlatformTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fake::reset();
+        saved_ = std::cerr.rdbuf(captured_.rdbuf());
+    }
+    void TearDown() override { std::cerr.rdbuf(saved_); }
+
+    fake::Platform& platform() { return fake::platform(); }
+    std::string standardError() const { return captured_.str(); }
+
+    // A status answer for `path`: a directory, a file of `size` bytes, or a failure with `error`.
+    void addDirectory(const std::string& path) { addStatus(path, 0x41ED, 0); }
+    void addFile(const std::string& path, std::int64_t size = 10) { addStatus(path, 0x81A4, size); }
+    void addStatus(const std::string& path, std::uint16_t mode, std::int64_t size) {
+        fake::StatusScript script;
+        script.result = 0;
+        script.record.mode = mode;
+        script.record.size = size;
+        platform().statuses[path] = script;
+    }
+    void addFailure(const std::string& path, int error) {
+        fake::StatusScript script;
+        script.error = error;
+        platform().statuses[path] = script;
+    }
+
+private:
+    std::ostringstream captured_;
+    std::streambuf* saved_ = nullptr;
+};
+
+}  // namespace pickpath
