@@ -2,6 +2,7 @@
 # Sets up (or tears down) the Wine prefix that the Windows tests run in.
 #
 #   prefix.sh setup PREFIX     create PREFIX if needed, map the test drives, start a wineserver
+#   prefix.sh restart PREFIX   start a fresh wineserver for the caller's display (DISPLAY)
 #   prefix.sh teardown PREFIX  stop that prefix's wineserver and its programs
 #
 # Drives: B: is the build tree (so programs start in a folder Wine can name),
@@ -15,6 +16,16 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=/usr/lib/wine/wine64
 server=/usr/lib/wine/wineserver
 build=$(dirname "$WINEPREFIX")
+
+# A fresh, persistent wineserver. Wine's own background programs (the desktop
+# among them) start with the first program, keep its handles and its display:
+# start them here with no handles, on the caller's display if any.
+restart_server() {
+  "$server" -k 2>/dev/null || true
+  "$server" -w </dev/null >/dev/null 2>&1
+  "$server" -p </dev/null >/dev/null 2>&1
+  "$wine" cmd /c exit </dev/null >/dev/null 2>&1
+}
 
 case $action in
 setup)
@@ -32,19 +43,17 @@ setup)
   if ! grep -q '"n:"="network"' "$WINEPREFIX/system.reg"; then
     "$wine" reg add 'HKLM\Software\Wine\Drives' /v n: /t REG_SZ /d network /f >/dev/null 2>&1
   fi
-  # Drive types are read when the wineserver starts: start a fresh, persistent one.
-  "$server" -k 2>/dev/null || true
-  "$server" -w </dev/null >/dev/null 2>&1
-  "$server" -p </dev/null >/dev/null 2>&1
-  # Wine's own background programs start with the first program and keep the
-  # handles it had: start them here with none, so no test's output stays open.
-  "$wine" cmd /c exit </dev/null >/dev/null 2>&1
+  # Drive types are read when the wineserver starts.
+  restart_server
+  ;;
+restart)
+  restart_server
   ;;
 teardown)
   "$server" -k 2>/dev/null || true
   ;;
 *)
-  echo "usage: $0 setup|teardown PREFIX" >&2
+  echo "usage: $0 setup|restart|teardown PREFIX" >&2
   exit 2
   ;;
 esac
