@@ -18,8 +18,6 @@ FileStatus::FileStatus(const std::string& path) {
     if (working.find(kSlash) != std::string::npos) {
         working = normalizeSeparators(working, kBackslash);
     }
-    status = platform::StatusRecord();
-    errorCode = 0;
     if (platform::queryStatus(working.c_str(), status) < 0) errorCode = errno;
 }
 

@@ -27,7 +27,7 @@ public:
     int error() const { return errorCode; }
 
 private:
-    platform::StatusRecord status;
+    platform::StatusRecord status;  // all zero unless the query succeeds
     int errorCode = 0;
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 
-// The thin operating-system layer. Each function stands for one platform or
-// runtime call and adds no logic of its own; the build links exactly one of
-// platform_win32.cpp, platform_posix.cpp or (for unit tests) platform_fake.cpp.
+// The thin operating-system layer. Each function stands for one Windows or C
+// runtime call; the build links exactly one of platform_win32.cpp (those calls),
+// platform_posix.cpp (stand-ins for them) or, for unit tests, platform_fake.cpp.
 
 #include <cstdint>
 #include <string>

@@ -52,7 +52,8 @@ struct DialogAnswer {
 };
 
 // Runs `args` without a shell and collects its standard output; the exit
-// status, or -1 when the program could not be started.
+// status, or -1 when the program could not be started. Its diagnostics go to
+// /dev/null: standard error carries this program's own lines.
 int runCapturing(const std::vector<std::string>& args, std::string& output) {
     int fds[2];
     if (pipe(fds) != 0) return -1;
@@ -60,6 +61,7 @@ int runCapturing(const std::vector<std::string>& args, std::string& output) {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, fds[0]);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     std::vector<char*> argv;
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);

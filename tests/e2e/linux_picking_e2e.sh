@@ -32,6 +32,7 @@ expect_equal "prompt: closing command ran once with 5" "[5]" "$(cat "$work/sleep
 cat >"$work/stubs/zenity" <<STUB
 #!/bin/sh
 printf '%s\n' "\$*" >>"$work/zenity-args"
+echo "zenity: a diagnostic that must not reach the output" >&2
 calls=\$(wc -l <"$work/zenity-args")
 if [ "\$calls" -eq 1 ]; then echo "$work/picked/chosen file.txt"; exit 0; fi
 exit 1
