@@ -10,8 +10,6 @@ constexpr std::uint32_t kReturnOnlyFileSystemDirs = 0x1;
 constexpr std::uint32_t kNewDialogStyle = 0x40;
 constexpr std::uint32_t kNoNewFolderButton = 0x200;
 constexpr std::uint32_t kBrowseFlags = kReturnOnlyFileSystemDirs | kNewDialogStyle | kNoNewFolderButton;
-constexpr std::uint32_t kBrowseInitialized = 1;
-constexpr std::uint32_t kSetSelectionText = 0x466;
 constexpr std::uintptr_t kSelectionIsPath = 1;
 constexpr std::size_t kPathBufferSize = 270;
 
@@ -39,8 +37,8 @@ std::string browseForFolder(platform::WindowHandle owner, const std::string& ini
 
 int browseCallback(platform::WindowHandle window, std::uint32_t message, std::intptr_t,
                    std::intptr_t data) {
-    if (message != kBrowseInitialized) return 0;
-    platform::sendMessage(window, kSetSelectionText, kSelectionIsPath, data);
+    if (message != platform::kBrowseInitialized) return 0;
+    platform::sendMessage(window, platform::kBrowseSetSelection, kSelectionIsPath, data);
     return 1;
 }
 

@@ -60,6 +60,11 @@ std::uint32_t commDlgExtendedError();
 
 // --- the folder browser ---------------------------------------------------
 
+// Messages between the folder browser and its callback: the browser is ready;
+// select the folder whose path text is in lParam (wParam 1).
+constexpr std::uint32_t kBrowseInitialized = 1;
+constexpr std::uint32_t kBrowseSetSelection = 0x466;
+
 using BrowseCallback = int (*)(WindowHandle window, std::uint32_t message, std::intptr_t lParam,
                                std::intptr_t data);
 

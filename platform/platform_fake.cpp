@@ -18,7 +18,6 @@ namespace {
 
 constexpr std::uint32_t kFixedDrive = 3;
 constexpr std::uint32_t kNoConnection = 2250;
-constexpr std::uint32_t kBrowseInitialized = 1;
 constexpr std::uint32_t kBrowseSelectionChanged = 2;
 
 DialogScript nextDialog() {
@@ -135,7 +134,7 @@ IdList browseForFolder(const BrowseRequest& request) {
     call.data = request.data;
     static int browserWindow;
     if (request.callback != nullptr) {
-        for (std::uint32_t message : {fake::kBrowseInitialized, fake::kBrowseSelectionChanged}) {
+        for (std::uint32_t message : {kBrowseInitialized, fake::kBrowseSelectionChanged}) {
             call.callbackResults.push_back(
                 request.callback(&browserWindow, message, 0, request.data));
         }

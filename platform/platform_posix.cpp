@@ -31,8 +31,6 @@ constexpr std::uint32_t kDriveNoRootDir = 1;
 constexpr std::uint32_t kErrorBadDevice = 1200;
 constexpr std::uint32_t kDialogInitFailed = 2;
 constexpr std::uint32_t kDialogBufferTooSmall = 0x3003;
-constexpr std::uint32_t kBrowseSetSelection = 0x466;
-constexpr std::uint32_t kBrowseInitialized = 1;
 constexpr std::size_t kMaxPath = 260;
 constexpr int kZenityCancelled = 1;
 

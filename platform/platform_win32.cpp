@@ -23,6 +23,8 @@ constexpr DWORD kOpenFileRecordSize = offsetof(OPENFILENAMEA, lpTemplateName) + 
 static_assert(sizeof(void*) != 4 || kOpenFileRecordSize == 76,
               "the 32-bit dialog record must be 76 bytes");
 static_assert(kOpenFileRecordSize < sizeof(OPENFILENAMEA), "the short record must be shorter");
+static_assert(kBrowseInitialized == BFFM_INITIALIZED && kBrowseSetSelection == BFFM_SETSELECTIONA,
+              "browser message numbers must match the platform's");
 
 // The folder browser calls back with the platform's calling convention; this
 // forwards to the portable callback carried in the record's lParam.

@@ -28,14 +28,13 @@ expect_equal() {
   if [ "$2" = "$3" ]; then pass "$1"; else fail "$1"; echo "  expected [$2], got [$3]"; fi
 }
 
-# run_program ARGS...: runs the program with the caller's redirections, from a
-# folder Wine can name, and returns its exit status.
+# run_windows EXE ARGS...: runs a Windows program of the build under Wine, from
+# a folder Wine can name (the build tree, drive B:), and returns its exit status.
+run_windows() { (cd "$WINE_BUILD" && "$WINE_RUN" "$@"); }
+
+# run_program ARGS...: runs the program with the caller's redirections.
 run_program() {
-  if [ "$MODE" = wine ]; then
-    (cd "$WINE_BUILD" && "$WINE_RUN" "$PROGRAM" "$@")
-  else
-    "$PROGRAM" "$@"
-  fi
+  if [ "$MODE" = wine ]; then run_windows "$PROGRAM" "$@"; else "$PROGRAM" "$@"; fi
 }
 
 finish() {

@@ -97,8 +97,7 @@ expect_equal "network drive: second dialog starts at the UNC folder" \
 
 # 3. Folder mode of the picker: seeded by a file pick, the browser opens at its
 #    folder; confirming returns it, the next browser opens there and cancelling returns "".
-run_probe() { (cd "$BUILD" && "$WINE_RUN" "$@"); }
-run_probe "$PROBE" file folder folder >/dev/null 2>"$work/err" &
+run_windows "$PROBE" file folder folder >/dev/null 2>"$work/err" &
 pid=$!
 w1=$(wait_window Open) && act "$w1" folder-1-seed "$T\\pick\\one.txt" Return
 w2=$(wait_window 'Browse for Folder') && act "$w2" folder-2-selected Return
@@ -109,7 +108,7 @@ expect_bytes "folder mode: selected folder returned, then a cancel" \
 
 # 4. The console window: none without a terminal; under a pseudo-terminal Wine
 #    has one, which the title lookup finds once the window exists.
-run_probe "$PROBE" owner >/dev/null 2>"$work/err"
+run_windows "$PROBE" owner >/dev/null 2>"$work/err"
 expect_bytes "no terminal: no owner window" "owner null${EOL}" "$work/err"
 script -qec "cd '$BUILD' && '$WINE_RUN' '$CONSOLE_PROBE' 2>'$work/err'" /dev/null </dev/null >/dev/null
 expect_bytes "pseudo-terminal: lookup finds the console window" \
