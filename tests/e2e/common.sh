@@ -6,6 +6,13 @@
 failures=0
 passes=0
 
+# Where the build's Wine loader cannot run programs here, the whole script is
+# skipped (77), with the reason the prefix set-up found.
+if [ "$MODE" = wine ] && [ -f "$WINE_BUILD/wine-unavailable" ]; then
+  echo "skipped: $(cat "$WINE_BUILD/wine-unavailable")"
+  exit 77
+fi
+
 # Line end of the program's standard error.
 if [ "$MODE" = wine ]; then EOL=$'\r\n'; else EOL=$'\n'; fi
 
@@ -20,6 +27,16 @@ expect_bytes() {
     fail "$1"
     echo "  expected: $(printf '%s' "$2" | od -An -c | tr -s ' ' | head -c 400)"
     echo "  actual:   $(od -An -c <"$3" | tr -s ' ' | head -c 400)"
+  fi
+}
+
+# expect_same_file NAME EXPECTED-FILE ACTUAL-FILE: both files exist and hold the same bytes.
+expect_same_file() {
+  if [ -f "$2" ] && [ -f "$3" ] && cmp -s "$2" "$3"; then
+    pass "$1"
+  else
+    fail "$1"
+    cmp "$2" "$3" 2>&1 | head -3 | sed 's/^/  /'
   fi
 }
 

@@ -3,7 +3,7 @@
 # Wine, on a private Xvfb display, with xdotool. Screenshots of each dialog go
 # to <build>/e2e-screenshots.
 #
-#   wine_dialogs_e2e.sh BUILD_DIR     (the windows-x64 build, its prefix set up)
+#   wine_dialogs_e2e.sh BUILD_DIR     (a Windows build, its prefix set up)
 set -u
 BUILD=$1
 MODE=wine PROGRAM=$BUILD/pickpath.exe WINE_RUN=$BUILD/wine-run.sh WINE_BUILD=$BUILD
@@ -18,6 +18,7 @@ sdir=$BUILD/wine-share/dialogs-$$
 mkdir -p "$shots" "$tdir/pick" "$tdir/stubs" "$sdir"
 echo one >"$tdir/pick/one.txt"
 echo two >"$tdir/pick/two.txt"
+echo spaced >"$tdir/pick/with space.txt"
 echo net >"$sdir/net.txt"
 printf '@>>"%%~dp0args.txt" echo [%%*]\r\n' >"$tdir/stubs/timeout.bat"
 T="T:\\dialogs-$$"
@@ -124,5 +125,21 @@ w1=$(wait_window Open) && act "$w1" open-6-terminal "$T\\pick\\two.txt" Return
 w2=$(wait_window Open "$w1") && act "$w2" open-7-terminal-cancel Escape
 wait_exit $pid
 expect_bytes "pseudo-terminal: the pick, then Test" "$T\\pick\\two.txt${EOL}Test${EOL}" "$work/err"
+
+# 6. A batch file as a client: it takes the tool's standard error as its lines,
+#    the usual way (for /f over the command, stderr into the pipe, stdout away),
+#    and echoes each pick; two picks, the second with a space, then a cancel.
+printf '@echo off\r\nfor /f "delims=" %%%%p in (\x27pickpath.exe 2^>^&1 1^>nul\x27) do (\r\n  if not "%%%%p"=="Test" echo picked [%%%%p]\r\n)\r\n' \
+  >"$tdir/client.bat"
+run_windows cmd /c "$T\\client.bat" >"$work/out" 2>"$work/err" &
+pid=$!
+w1=$(wait_window Open) && act "$w1" batch-1-first "$T\\pick\\one.txt" Return
+w2=$(wait_window Open "$w1") && act "$w2" batch-2-space "with space.txt" Return
+w3=$(wait_window Open "$w2") && act "$w3" batch-3-cancel Escape
+wait_exit $pid
+expect_equal "batch client: exit status" 0 $?
+expect_bytes "batch client: its own output, one line per pick" \
+  "picked [$T\\pick\\one.txt]${EOL}picked [$T\\pick\\with space.txt]${EOL}" "$work/out"
+expect_bytes "batch client: nothing on its standard error" "" "$work/err"
 
 finish

@@ -1,7 +1,10 @@
 #!/bin/bash
 # Sets up (or tears down) the Wine prefix that the Windows tests run in.
 #
-#   prefix.sh setup PREFIX     create PREFIX if needed, map the test drives, start a wineserver
+#   prefix.sh setup PREFIX LOADER
+#                              create PREFIX if needed, map the test drives, start a
+#                              wineserver, and probe whether LOADER (the build's
+#                              Wine loader) runs programs here
 #   prefix.sh restart PREFIX   start a fresh wineserver for the caller's display (DISPLAY)
 #   prefix.sh teardown PREFIX  stop that prefix's wineserver and its programs
 #
@@ -9,6 +12,11 @@
 # T: a scratch folder for end-to-end runs, \\localhost\share a share, and N: a
 # network drive mapped to that share. Z: (the whole Unix tree) is removed: Wine
 # prints a warning on stderr whenever a dialog touches it.
+#
+# The prefix is a 64-bit one (with syswow64) that both loaders share; it is set
+# up with the 64-bit loader. When the probe fails, the reason goes to
+# <build>/wine-unavailable, the set-up exits 77 (skipped), and so does every
+# test that starts a program through the build's wine-run.sh.
 set -euo pipefail
 action=$1
 export WINEPREFIX=$2
@@ -16,6 +24,7 @@ export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=/usr/lib/wine/wine64
 server=/usr/lib/wine/wineserver
 build=$(dirname "$WINEPREFIX")
+unavailable=$build/wine-unavailable
 
 # A fresh, persistent wineserver. Wine's own background programs (the desktop
 # among them) start with the first program, keep its handles and its display:
@@ -45,6 +54,17 @@ setup)
   fi
   # Drive types are read when the wineserver starts.
   restart_server
+  # The probe: the build's loader runs a Windows program (cmd) of its own kind.
+  # bash reports a loader that the kernel cannot execute ("Exec format error").
+  loader=$3
+  rm -f "$unavailable"
+  probe=$(timeout 120 bash -c 'exec "$@"' probe "$loader" cmd /c echo probe 2>&1 </dev/null) || true
+  if [ "$(printf '%s' "$probe" | tr -d '\r')" != probe ]; then
+    printf '%s cannot run Windows programs on this machine: %s\n' "$loader" \
+      "$(printf '%s\n' "$probe" | tr -d '\r' | head -n 1 | head -c 300)" >"$unavailable"
+    echo "skipped: $(cat "$unavailable")"
+    exit 77
+  fi
   ;;
 restart)
   restart_server
@@ -53,7 +73,7 @@ teardown)
   "$server" -k 2>/dev/null || true
   ;;
 *)
-  echo "usage: $0 setup|restart|teardown PREFIX" >&2
+  echo "usage: $0 setup PREFIX LOADER | restart PREFIX | teardown PREFIX" >&2
   exit 2
   ;;
 esac

@@ -1,0 +1,43 @@
+#!/bin/bash
+# Checks a release zip: built again from a copy of the source in another
+# folder, it has the same bytes; its checksum file verifies; it holds the exe
+# and the README; and its exe is byte for byte the exe the Windows tests ran.
+#
+#   reproducible.sh SOURCE_DIR RELEASE_ZIP TESTED_EXE
+set -u
+source_dir=$1 zip=$2 tested=$3
+MODE=native
+source "$(dirname "$0")/../e2e/common.sh"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+name=$(basename "$zip")
+
+# 1. The same release from a copy of the source, in a folder of another name and depth.
+copy=$work/another/place/pickpath
+mkdir -p "$copy"
+tar -C "$source_dir" --exclude=./build --exclude=./.git -cf - . | tar -C "$copy" -xf -
+if (cd "$copy" && cmake --workflow --preset release) >"$work/build.log" 2>&1; then
+  pass "rebuilt in $copy"
+else
+  fail "rebuilt in $copy"
+  tail -20 "$work/build.log"
+fi
+again=$copy/build/release/$name
+expect_same_file "rebuilt elsewhere: the zip has the same bytes" "$zip" "$again"
+expect_same_file "rebuilt elsewhere: the checksum file has the same bytes" "$zip.sha256" "$again.sha256"
+
+# 2. The checksum file names the zip and verifies.
+(cd "$(dirname "$zip")" && sha256sum --check --status "$name.sha256")
+expect_equal "the checksum file verifies" 0 $?
+
+# 3. The contents, in order, and the README as it stands in the source.
+expect_equal "the zip holds the exe and the README" "pickpath.exe README.md" \
+  "$(unzip -Z1 "$zip" | tr '\n' ' ' | sed 's/ $//')"
+unzip -p "$zip" README.md >"$work/README.md"
+expect_same_file "the README is the source's" "$source_dir/README.md" "$work/README.md"
+
+# 4. The exe is the one the Windows tests ran.
+unzip -p "$zip" pickpath.exe >"$work/pickpath.exe"
+expect_same_file "the exe is the one the Windows tests ran ($tested)" "$tested" "$work/pickpath.exe"
+
+finish
