@@ -27,11 +27,13 @@ std::string initialDirectory(const std::string& initialPath) {
     return pathExists(directory, false) ? directory : "";
 }
 
-// The filter in the platform's list form. A filter whose last entry lacks its
-// closing '|' gets one more NUL, so the list always ends within the string.
+// The filter in the platform's list form. Its text ends at its first NUL, like
+// every text handed to the platform; an empty text selects the default. A
+// filter whose last entry lacks its closing '|' gets one more NUL, so the list
+// always ends within the string.
 std::string filterList(const std::string& filter) {
-    std::string list = replaceChar(filter.empty() ? kDefaultFilter : filter.c_str(),
-                                   kFilterSeparator, '\0');
+    const std::string text = filter.c_str();
+    std::string list = replaceChar(text.empty() ? kDefaultFilter : text, kFilterSeparator, '\0');
     if (list.back() != '\0') list.push_back('\0');
     return list;
 }

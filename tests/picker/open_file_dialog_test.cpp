@@ -76,6 +76,9 @@ TEST_F(OpenFileDialogTest, Filters) {
         // A missing closing '|' must not let the list run past its end.
         {"Text|*.txt", "Text\0*.txt\0\0"s},
         {"Text|*.txt|", "Text\0*.txt\0\0"s},
+        // The text ends at its first NUL, like every text handed to the platform.
+        {"\0x"s, kDefaultFilterList},
+        {"Text|*.txt||\0Other|*.o||"s, "Text\0*.txt\0\0"s},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE("filter [" + row.filter + "]");
