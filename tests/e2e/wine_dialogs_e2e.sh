@@ -1,7 +1,6 @@
 #!/bin/bash
 # Drives the real Open dialog and folder browser of the Windows build under
-# Wine, on a private Xvfb display, with xdotool. Screenshots of each dialog go
-# to <build>/e2e-screenshots.
+# Wine, on a private Xvfb display, with xdotool.
 #
 #   wine_dialogs_e2e.sh BUILD_DIR     (a Windows build, its prefix set up)
 set -u
@@ -10,12 +9,11 @@ MODE=wine PROGRAM=$BUILD/pickpath.exe WINE_RUN=$BUILD/wine-run.sh WINE_BUILD=$BU
 source "$(dirname "$0")/common.sh"
 PROBE=$BUILD/tests/picker_probe.exe
 CONSOLE_PROBE=$BUILD/tests/console_window_probe.exe
-shots=$BUILD/e2e-screenshots
 work=$(mktemp -d)
 # Test folders live on T: and on the share behind the network drive N:.
 tdir=$BUILD/wine-t/dialogs-$$
 sdir=$BUILD/wine-share/dialogs-$$
-mkdir -p "$shots" "$tdir/pick" "$tdir/stubs" "$sdir"
+mkdir -p "$tdir/pick" "$tdir/stubs" "$sdir"
 echo one >"$tdir/pick/one.txt"
 echo two >"$tdir/pick/two.txt"
 echo spaced >"$tdir/pick/with space.txt"
@@ -24,55 +22,8 @@ printf '@>>"%%~dp0args.txt" echo [%%*]\r\n' >"$tdir/stubs/timeout.bat"
 T="T:\\dialogs-$$"
 export WINEPATH="$T\\stubs"
 
-exec 5>"$work/display"
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-prefix_script=$(dirname "$0")/../wine/prefix.sh
-prefix=$(sed -n 's/^export WINEPREFIX="\(.*\)"$/\1/p' "$WINE_RUN")
-# Wine's desktop keeps the display it started with: give it this one, and a
-# display-less one again when done.
-cleanup() {
-  env -u DISPLAY "$prefix_script" restart "$prefix"
-  kill $xvfb 2>/dev/null
-  rm -rf "$work" "$tdir" "$sdir"
-}
-trap cleanup EXIT
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$work/display")
-"$prefix_script" restart "$prefix"
-
-# wait_window NAME [NOT_ID]: the id of a window with this exact name (other than NOT_ID).
-wait_window() {
-  local id
-  for _ in $(seq 150); do
-    id=$(xdotool search --name "^$1\$" 2>/dev/null | grep -v "^${2:-none}\$" | head -1)
-    if [ -n "$id" ]; then
-      sleep 0.5  # let the dialog take input before keys are sent
-      echo "$id"
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
-
-# act WINDOW SHOT [TEXT] KEY: screenshot, then type TEXT and press KEY with the pointer over it.
-act() {
-  import -display "$DISPLAY" -window root "$shots/$2.png" 2>/dev/null
-  xdotool mousemove --window "$1" 150 100 2>/dev/null
-  [ $# -eq 4 ] && xdotool type --delay 30 "$3" 2>/dev/null
-  xdotool key "${@: -1}" 2>/dev/null
-}
-
-# wait_exit PID: the exit status of a background run, or 124 after 60 s.
-wait_exit() {
-  for _ in $(seq 600); do
-    kill -0 "$1" 2>/dev/null || { wait "$1"; return $?; }
-    sleep 0.1
-  done
-  kill "$1" 2>/dev/null
-  return 124
-}
+on_exit() { rm -rf "$work" "$tdir" "$sdir"; }
+source "$(dirname "$0")/dialogs.sh"
 
 # 1. Picking mode: a full path, then a bare name in the folder the second dialog opens in, then cancel.
 run_program >"$work/out" 2>"$work/err" &
