@@ -11,7 +11,7 @@ constexpr std::uint32_t kNewDialogStyle = 0x40;
 constexpr std::uint32_t kNoNewFolderButton = 0x200;
 constexpr std::uint32_t kBrowseFlags = kReturnOnlyFileSystemDirs | kNewDialogStyle | kNoNewFolderButton;
 constexpr std::uintptr_t kSelectionIsPath = 1;
-constexpr std::size_t kPathBufferSize = 270;
+constexpr std::uint32_t kPathBufferSize = 270;
 
 }  // namespace
 
@@ -44,7 +44,7 @@ int browseCallback(platform::WindowHandle window, std::uint32_t message, std::in
 
 std::string pathFromIdList(platform::IdList idList) {
     std::string buffer(kPathBufferSize, '\0');
-    platform::getPathFromIdList(idList, &buffer[0]);
+    platform::getPathFromIdList(idList, &buffer[0], kPathBufferSize);
     return buffer.c_str();
 }
 

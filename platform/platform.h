@@ -53,7 +53,10 @@ struct OpenFileRequest {
     std::uint32_t flags = 0;
 };
 
-// Shows the Open dialog (GetOpenFileNameA); true when the user confirmed a choice.
+// Shows the Open dialog; true when the user confirmed a choice, whose path is
+// then in `file`. A chosen path that the ANSI code page cannot hold exactly
+// (it would need '?' or a look-alike letter) is a failure with code 0x3002; one
+// that does not fit in `maxFile` bytes, a failure with code 0x3003.
 bool getOpenFileName(OpenFileRequest& request);
 // The reason the last dialog returned false: 0 for a cancel (CommDlgExtendedError).
 std::uint32_t commDlgExtendedError();
@@ -79,8 +82,10 @@ struct BrowseRequest {
 
 // Shows the folder browser (SHBrowseForFolderA); nullptr on cancel or failure.
 IdList browseForFolder(const BrowseRequest& request);
-// Writes the id list's file-system path into `buffer` (SHGetPathFromIDListA).
-bool getPathFromIdList(IdList idList, char* buffer);
+// Writes the id list's file-system path into `buffer` of `size` bytes
+// (SHGetPathFromIDList). Writes nothing and answers false for an item without
+// such a path, a path that does not fit, or one the ANSI code page cannot hold exactly.
+bool getPathFromIdList(IdList idList, char* buffer, std::uint32_t size);
 // Releases an id list the browser returned (CoTaskMemFree).
 void freeIdList(IdList idList);
 

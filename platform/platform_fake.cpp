@@ -146,9 +146,10 @@ IdList browseForFolder(const BrowseRequest& request) {
     return new std::string(script.path);
 }
 
-bool getPathFromIdList(IdList idList, char* buffer) {
-    platform().log.push_back("getPathFromIdList");
+bool getPathFromIdList(IdList idList, char* buffer, std::uint32_t size) {
+    platform().log.push_back("getPathFromIdList " + std::to_string(size));
     const std::string& path = *static_cast<std::string*>(idList);
+    if (path.size() >= size) return false;
     std::memcpy(buffer, path.c_str(), path.size() + 1);
     return !path.empty();
 }

@@ -226,9 +226,9 @@ IdList browseForFolder(const BrowseRequest& request) {
     return new std::string(answer.path);
 }
 
-bool getPathFromIdList(IdList idList, char* buffer) {
+bool getPathFromIdList(IdList idList, char* buffer, std::uint32_t size) {
     const std::string& path = *static_cast<std::string*>(idList);
-    if (path.size() >= kMaxPath) return false;
+    if (path.size() >= kMaxPath || path.size() >= size) return false;
     std::memcpy(buffer, path.c_str(), path.size() + 1);
     return true;
 }

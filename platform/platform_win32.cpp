@@ -1,6 +1,10 @@
 // The platform layer on Windows: each function is one Win32 or C runtime call.
+// The dialogs' texts cross in UTF-16 (the wide calls) and come back in the ANSI
+// code page only when that holds them exactly; a lossy conversion could name a
+// different file, or a wildcard pattern.
 
 #include <windows.h>
+#include <cderr.h>
 #include <commdlg.h>
 #include <io.h>
 #include <objbase.h>
@@ -11,18 +15,31 @@
 
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/platform.h"
+#include "platform/platform_win32.h"
 
 namespace pickpath::platform {
 namespace {
 
-// The dialog record ends at lpTemplateName (the platform's OPENFILENAME_SIZE_VERSION_400A
+// The dialog record ends at lpTemplateName (the platform's OPENFILENAME_SIZE_VERSION_400
 // layout, accepted by every Windows version): 76 bytes in the 32-bit product.
-constexpr DWORD kOpenFileRecordSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+constexpr DWORD kOpenFileRecordSize = offsetof(OPENFILENAMEW, lpTemplateName) + sizeof(LPCWSTR);
 static_assert(sizeof(void*) != 4 || kOpenFileRecordSize == 76,
               "the 32-bit dialog record must be 76 bytes");
-static_assert(kOpenFileRecordSize < sizeof(OPENFILENAMEA), "the short record must be shorter");
+static_assert(kOpenFileRecordSize < sizeof(OPENFILENAMEW), "the short record must be shorter");
+
+// What the Open dialog's last call reported: its extended error, or a
+// conversion failure of the chosen path (FNERR_INVALIDFILENAME, FNERR_BUFFERTOOSMALL).
+DWORD lastDialogError = 0;
+
+// The length of a filter list: its items up to and including the closing pair of NULs.
+std::size_t filterListLength(const char* list) {
+    std::size_t length = 0;
+    while (list[length] != '\0' || list[length + 1] != '\0') ++length;
+    return length + 2;
+}
 static_assert(kBrowseInitialized == BFFM_INITIALIZED && kBrowseSetSelection == BFFM_SETSELECTIONA,
               "browser message numbers must match the platform's");
 
@@ -65,22 +82,55 @@ std::intptr_t sendMessage(WindowHandle window, std::uint32_t message, std::uintp
     return SendMessageA(static_cast<HWND>(window), message, wParam, lParam);
 }
 
+std::wstring widenAnsi(const char* text, std::size_t length) {
+    if (length == 0) return std::wstring();
+    const int size = MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0);
+    std::wstring wide(size, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(length), &wide[0], size);
+    return wide;
+}
+
+std::uint32_t narrowAnsiExact(const wchar_t* text, char* buffer, std::uint32_t size) {
+    // A UTF-8 ANSI code page holds every character, and the call then takes
+    // neither the best-fit flag nor the default-character report: there only
+    // invalid UTF-16 (a lone surrogate) is lost.
+    const bool utf8 = GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    BOOL usedDefaultChar = FALSE;
+    const int needed = WideCharToMultiByte(CP_ACP, flags, text, -1, nullptr, 0, nullptr,
+                                           utf8 ? nullptr : &usedDefaultChar);
+    if (needed == 0 || usedDefaultChar) return FNERR_INVALIDFILENAME;
+    if (static_cast<std::uint32_t>(needed) > size) return FNERR_BUFFERTOOSMALL;
+    WideCharToMultiByte(CP_ACP, flags, text, -1, buffer, needed, nullptr, nullptr);
+    return 0;
+}
+
 bool getOpenFileName(OpenFileRequest& request) {
-    OPENFILENAMEA record;
+    const std::wstring filter = widenAnsi(request.filter, filterListLength(request.filter));
+    const std::wstring initialDir = widenAnsi(request.initialDir, std::strlen(request.initialDir));
+    const std::wstring title = widenAnsi(request.title, std::strlen(request.title));
+    std::wstring file(request.maxFile, L'\0');
+
+    OPENFILENAMEW record;
     ZeroMemory(&record, sizeof record);
     record.lStructSize = kOpenFileRecordSize;
     record.hwndOwner = static_cast<HWND>(request.owner);
-    record.lpstrFilter = request.filter;
+    record.lpstrFilter = filter.c_str();
     record.nFilterIndex = request.filterIndex;
-    record.lpstrFile = request.file;
+    record.lpstrFile = &file[0];
     record.nMaxFile = request.maxFile;
-    record.lpstrInitialDir = request.initialDir;
-    record.lpstrTitle = request.title;
+    record.lpstrInitialDir = initialDir.c_str();
+    record.lpstrTitle = title.c_str();
     record.Flags = request.flags;
-    return GetOpenFileNameA(&record) != 0;
+    if (GetOpenFileNameW(&record) == 0) {
+        lastDialogError = CommDlgExtendedError();
+        return false;
+    }
+    lastDialogError = narrowAnsiExact(file.c_str(), request.file, request.maxFile);
+    return lastDialogError == 0;
 }
 
-std::uint32_t commDlgExtendedError() { return CommDlgExtendedError(); }
+std::uint32_t commDlgExtendedError() { return lastDialogError; }
 
 IdList browseForFolder(const BrowseRequest& request) {
     // The new dialog style wants a single-threaded apartment. One the caller
@@ -99,8 +149,10 @@ IdList browseForFolder(const BrowseRequest& request) {
     return chosen;
 }
 
-bool getPathFromIdList(IdList idList, char* buffer) {
-    return SHGetPathFromIDListA(static_cast<PCIDLIST_ABSOLUTE>(idList), buffer) != 0;
+bool getPathFromIdList(IdList idList, char* buffer, std::uint32_t size) {
+    wchar_t path[MAX_PATH] = {};
+    if (SHGetPathFromIDListW(static_cast<PCIDLIST_ABSOLUTE>(idList), path) == 0) return false;
+    return narrowAnsiExact(path, buffer, size) == 0;
 }
 
 void freeIdList(IdList idList) { CoTaskMemFree(idList); }

@@ -36,6 +36,11 @@ TEST_F(RunDriverTest, Modes) {
         {"pick then failure", {"pickpath"},
          {DialogScript::pick("C:\\a.txt"), DialogScript::fail(0x3003)},
          "C:\\a.txt\n3003\nTest\n", 2},
+        // The platform reports a chosen name beyond the ANSI code page as failure 0x3002.
+        {"name in the code page, then one beyond it", {"pickpath"},
+         {DialogScript::pick("C:\\caf\xE9.txt"), DialogScript::fail(0x3002),
+          DialogScript::pick("C:\\never.txt")},
+         "C:\\caf\xE9.txt\n3002\nTest\n", 2},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -65,7 +65,7 @@ TEST_F(BrowseForFolderTest, ChosenFolderIsConvertedThenReleasedOnce) {
     EXPECT_EQ(platform().freedIdLists, 1);
     EXPECT_EQ(platform().liveIdLists, 0);
     const auto& log = platform().log;
-    const auto converted = std::find(log.begin(), log.end(), "getPathFromIdList");
+    const auto converted = std::find(log.begin(), log.end(), "getPathFromIdList 270");
     const auto released = std::find(log.begin(), log.end(), "freeIdList");
     ASSERT_NE(converted, log.end());
     ASSERT_NE(released, log.end());

@@ -106,6 +106,8 @@ TEST_F(OpenFileDialogTest, Outcomes) {
         {"buffer too small", DialogScript::fail(0x3003), "", "3003\n"},
         {"code ffff", DialogScript::fail(0xFFFF), "", "ffff\n"},
         {"code 1", DialogScript::fail(0x1), "", "1\n"},
+        {"name in the code page", DialogScript::pick("C:\\caf\xE9.txt"), "C:\\caf\xE9.txt", ""},
+        {"name beyond the code page", DialogScript::fail(0x3002), "", "3002\n"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
