@@ -36,8 +36,21 @@ restart_server() {
   "$wine" cmd /c exit </dev/null >/dev/null 2>&1
 }
 
+# unavailable OUTPUT: records why the loader cannot run programs here, and skips.
+unavailable() {
+  printf '%s cannot run Windows programs on this machine: %s\n' "$loader" \
+    "$(printf '%s\n' "$1" | tr -d '\r' | head -n 1 | head -c 300)" >"$unavailable"
+  echo "skipped: $(cat "$unavailable")"
+  exit 77
+}
+
 case $action in
 setup)
+  # A loader the kernel cannot execute at all (bash reports "Exec format
+  # error") is found before the prefix is made.
+  loader=$3
+  rm -f "$unavailable"
+  version=$(bash -c 'exec "$@"' probe "$loader" --version 2>&1 </dev/null) || unavailable "$version"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$wine" wineboot -i >/dev/null 2>&1
     "$server" -w </dev/null >/dev/null 2>&1
@@ -55,16 +68,8 @@ setup)
   # Drive types are read when the wineserver starts.
   restart_server
   # The probe: the build's loader runs a Windows program (cmd) of its own kind.
-  # bash reports a loader that the kernel cannot execute ("Exec format error").
-  loader=$3
-  rm -f "$unavailable"
   probe=$(timeout 120 bash -c 'exec "$@"' probe "$loader" cmd /c echo probe 2>&1 </dev/null) || true
-  if [ "$(printf '%s' "$probe" | tr -d '\r')" != probe ]; then
-    printf '%s cannot run Windows programs on this machine: %s\n' "$loader" \
-      "$(printf '%s\n' "$probe" | tr -d '\r' | head -n 1 | head -c 300)" >"$unavailable"
-    echo "skipped: $(cat "$unavailable")"
-    exit 77
-  fi
+  [ "$(printf '%s' "$probe" | tr -d '\r')" = probe ] || unavailable "$probe"
   ;;
 restart)
   restart_server
