@@ -29,6 +29,8 @@ constexpr DWORD kOpenFileRecordSize = offsetof(OPENFILENAMEW, lpTemplateName) + 
 static_assert(sizeof(void*) != 4 || kOpenFileRecordSize == 76,
               "the 32-bit dialog record must be 76 bytes");
 static_assert(kOpenFileRecordSize < sizeof(OPENFILENAMEW), "the short record must be shorter");
+static_assert(kBrowseInitialized == BFFM_INITIALIZED && kBrowseSetSelection == BFFM_SETSELECTIONA,
+              "browser message numbers must match the platform's");
 
 // What the Open dialog's last call reported: its extended error, or a
 // conversion failure of the chosen path (FNERR_INVALIDFILENAME, FNERR_BUFFERTOOSMALL).
@@ -40,8 +42,6 @@ std::size_t filterListLength(const char* list) {
     while (list[length] != '\0' || list[length + 1] != '\0') ++length;
     return length + 2;
 }
-static_assert(kBrowseInitialized == BFFM_INITIALIZED && kBrowseSetSelection == BFFM_SETSELECTIONA,
-              "browser message numbers must match the platform's");
 
 // The folder browser calls back with the platform's calling convention; this
 // forwards to the portable callback carried in the record's lParam.

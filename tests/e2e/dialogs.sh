@@ -36,6 +36,8 @@ wait_window() {
     fi
     sleep 0.1
   done
+  echo "# no window named $1 came up within 15 s" >&2
+  import -display "$DISPLAY" -window root "$shots/missing-window-$(date +%s%N).png" 2>/dev/null
   return 1
 }
 

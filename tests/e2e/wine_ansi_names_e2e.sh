@@ -42,26 +42,15 @@ end_run() {
   wait_exit "$1"
 }
 
-# pick NAME SHOT: picking mode, choosing NAME (typed as a full path) in the first dialog.
+# pick NAME SHOT: picking mode, choosing NAME (typed as a full path) in the
+# first dialog; the exit status goes to `status`.
 pick() {
   run_program >"$work/out" 2>"$work/err" &
   local pid=$! w
   w=$(wait_window Open) && act "$w" "$2" "$T\\uni\\$1" Return
   end_run $pid "$w" "$2-next"
+  status=$?
 }
-
-pick файл.txt names-1-cyrillic
-expect_equal "Cyrillic name: exit status" 0 $?
-expect_bytes "Cyrillic name: failure 3002, then Test" "3002${EOL}Test${EOL}" "$work/err"
-
-pick Łódź.txt names-2-best-fit
-expect_equal "name with Ł and ź: exit status" 0 $?
-expect_bytes "name with Ł and ź: failure 3002, then Test" "3002${EOL}Test${EOL}" "$work/err"
-
-pick café.txt names-3-cp1252
-expect_equal "café.txt: exit status" 0 $?
-expect_bytes "café.txt: the path with byte 0xE9, then Test" \
-  "$T\\uni\\caf"$'\xe9'".txt${EOL}Test${EOL}" "$work/err"
 
 # The folder browser, opened at uni by a file pick in it: the keys Right Down
 # select its first subfolder (a-plain), Right Down Down the second (папка).
@@ -71,13 +60,36 @@ browse() {
   w=$(wait_window Open) && act "$w" "$2-seed" "$T\\uni\\seed.txt" Return
   w=$(wait_window 'Browse for Folder') && act "$w" "$2" "$1 Return"
   wait_exit $pid
+  status=$?
 }
 
-browse "Right Down" names-4-browse-plain
-expect_bytes "folder browser: a plain name comes back (the keys select the folder)" \
-  "$T\\uni\\seed.txt${EOL}$T\\uni\\a-plain${EOL}" "$work/err"
-browse "Right Down Down" names-5-browse-cyrillic
-expect_bytes "folder browser: a Cyrillic folder gives an empty answer" \
-  "$T\\uni\\seed.txt${EOL}${EOL}" "$work/err"
+# check NAME EXPECTED-STDERR COMMAND...: runs a case and checks what the program
+# wrote and its exit status. Keys sent by xdotool to a display without a window
+# manager now and then go astray (seen once in about 30 runs of this script):
+# a case whose output differs runs once more, on a fresh wineserver (no dialog
+# left over), and the first attempt's bytes are shown.
+check() {
+  local name=$1 expected=$2
+  shift 2
+  "$@"
+  if ! cmp -s <(printf '%s' "$expected") "$work/err"; then
+    echo "# $name: once more; the first attempt wrote: $(od -An -c <"$work/err" | tr -s ' ' | head -c 300)"
+    "$prefix_script" restart "$prefix"
+    "$@"
+  fi
+  expect_bytes "$name" "$expected" "$work/err"
+  expect_equal "$name: exit status" 0 "$status"
+}
+
+check "Cyrillic name: failure 3002, then Test" "3002${EOL}Test${EOL}" \
+  pick файл.txt names-1-cyrillic
+check "name with Ł and ź: failure 3002, then Test" "3002${EOL}Test${EOL}" \
+  pick Łódź.txt names-2-best-fit
+check "café.txt: the path with byte 0xE9, then Test" "$T\\uni\\caf"$'\xe9'".txt${EOL}Test${EOL}" \
+  pick café.txt names-3-cp1252
+check "folder browser: a plain name comes back (the keys select the folder)" \
+  "$T\\uni\\seed.txt${EOL}$T\\uni\\a-plain${EOL}" browse "Right Down" names-4-browse-plain
+check "folder browser: a Cyrillic folder gives an empty answer" \
+  "$T\\uni\\seed.txt${EOL}${EOL}" browse "Right Down Down" names-5-browse-cyrillic
 
 finish
