@@ -4,6 +4,7 @@
 // runtime call; the build links exactly one of platform_win32.cpp (those calls),
 // platform_posix.cpp (stand-ins for them) or, for unit tests, platform_fake.cpp.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -52,6 +53,13 @@ struct OpenFileRequest {
     const char* title = "";
     std::uint32_t flags = 0;
 };
+
+// The length of a filter list: its items up to and including the closing pair of NULs.
+inline std::size_t filterListLength(const char* list) {
+    std::size_t length = 0;
+    while (list[length] != '\0' || list[length + 1] != '\0') ++length;
+    return length + 2;
+}
 
 // Shows the Open dialog; true when the user confirmed a choice, whose path is
 // then in `file`. A chosen path that the ANSI code page cannot hold exactly

@@ -28,12 +28,6 @@ DialogScript nextDialog() {
     return next;
 }
 
-std::string filterBytes(const char* filter) {
-    std::size_t length = 0;
-    while (filter[length] != '\0' || filter[length + 1] != '\0') ++length;
-    return std::string(filter, length + 2);
-}
-
 }  // namespace
 }  // namespace fake
 
@@ -100,7 +94,7 @@ bool getOpenFileName(OpenFileRequest& request) {
     fake.log.push_back("getOpenFileName");
     fake::OpenFileCall call;
     call.owner = request.owner;
-    call.filter = fake::filterBytes(request.filter);
+    call.filter = std::string(request.filter, filterListLength(request.filter));
     call.filterIndex = request.filterIndex;
     call.maxFile = request.maxFile;
     call.fileBufferAllNul = true;

@@ -36,13 +36,6 @@ static_assert(kBrowseInitialized == BFFM_INITIALIZED && kBrowseSetSelection == B
 // conversion failure of the chosen path (FNERR_INVALIDFILENAME, FNERR_BUFFERTOOSMALL).
 DWORD lastDialogError = 0;
 
-// The length of a filter list: its items up to and including the closing pair of NULs.
-std::size_t filterListLength(const char* list) {
-    std::size_t length = 0;
-    while (list[length] != '\0' || list[length + 1] != '\0') ++length;
-    return length + 2;
-}
-
 // The folder browser calls back with the platform's calling convention; this
 // forwards to the portable callback carried in the record's lParam.
 struct BrowseContext {
@@ -83,7 +76,6 @@ std::intptr_t sendMessage(WindowHandle window, std::uint32_t message, std::uintp
 }
 
 std::wstring widenAnsi(const char* text, std::size_t length) {
-    if (length == 0) return std::wstring();
     const int size = MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(length), nullptr, 0);
     std::wstring wide(size, L'\0');
     MultiByteToWideChar(CP_ACP, 0, text, static_cast<int>(length), &wide[0], size);

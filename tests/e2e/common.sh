@@ -30,6 +30,13 @@ expect_bytes() {
   fi
 }
 
+# timeout_stub DIR: a stand-in for Windows' `timeout` command in DIR that appends
+# its arguments, as [args], to DIR/args.txt (Wine's cmd has no `timeout`).
+timeout_stub() {
+  mkdir -p "$1"
+  printf '@>>"%%~dp0args.txt" echo [%%*]\r\n' >"$1/timeout.bat"
+}
+
 # expect_same_file NAME EXPECTED-FILE ACTUAL-FILE: both files exist and hold the same bytes.
 expect_same_file() {
   if [ -f "$2" ] && [ -f "$3" ] && cmp -s "$2" "$3"; then

@@ -15,9 +15,8 @@ trap 'rm -rf "$work"' EXIT
 # A stand-in for the platform's wait command that records its arguments.
 if [ "$MODE" = wine ]; then
   stubs=$WINE_BUILD/wine-t/stubs-$$
-  mkdir -p "$stubs"
   trap 'rm -rf "$work" "$stubs"' EXIT
-  printf '@>>"%%~dp0args.txt" echo [%%*]\r\n' >"$stubs/timeout.bat"
+  timeout_stub "$stubs"
   with_stub() { WINEPATH="T:\\$(basename "$stubs")" "$@"; }
 else
   stubs=$work/stubs

@@ -16,9 +16,9 @@ export LANG=C.UTF-8
 PROBE=$BUILD/tests/picker_probe.exe
 work=$(mktemp -d)
 tdir=$BUILD/wine-t/names-$$
-mkdir -p "$tdir/uni/a-plain" "$tdir/uni/папка" "$tdir/stubs"
+mkdir -p "$tdir/uni/a-plain" "$tdir/uni/папка"
 for name in файл.txt Łódź.txt café.txt seed.txt; do echo "$name" >"$tdir/uni/$name"; done
-printf '@>>"%%~dp0args.txt" echo [%%*]\r\n' >"$tdir/stubs/timeout.bat"
+timeout_stub "$tdir/stubs"
 T="T:\\names-$$"
 export WINEPATH="$T\\stubs"
 

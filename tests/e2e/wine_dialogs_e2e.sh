@@ -13,12 +13,12 @@ work=$(mktemp -d)
 # Test folders live on T: and on the share behind the network drive N:.
 tdir=$BUILD/wine-t/dialogs-$$
 sdir=$BUILD/wine-share/dialogs-$$
-mkdir -p "$tdir/pick" "$tdir/stubs" "$sdir"
+mkdir -p "$tdir/pick" "$sdir"
 echo one >"$tdir/pick/one.txt"
 echo two >"$tdir/pick/two.txt"
 echo spaced >"$tdir/pick/with space.txt"
 echo net >"$sdir/net.txt"
-printf '@>>"%%~dp0args.txt" echo [%%*]\r\n' >"$tdir/stubs/timeout.bat"
+timeout_stub "$tdir/stubs"
 T="T:\\dialogs-$$"
 export WINEPATH="$T\\stubs"
 
