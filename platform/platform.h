@@ -2,7 +2,8 @@
 
 // The thin operating-system layer. Each function stands for one Windows or C
 // runtime call; the build links exactly one of platform_win32.cpp (those calls),
-// platform_posix.cpp (stand-ins for them) or, for unit tests, platform_fake.cpp.
+// platform_posix.cpp (stand-ins for them) or, for unit tests, the scripted fake in
+// tests/support/fake_platform.cpp.
 
 #include <cstddef>
 #include <cstdint>

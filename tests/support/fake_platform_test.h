@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/fake_platform.h"
+#include "tests/support/fake_platform.h"
 
 namespace pickpath {
 

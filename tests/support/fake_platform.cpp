@@ -2,7 +2,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/fake_platform.h"
+#include "tests/support/fake_platform.h"
 
 namespace pickpath {
 namespace fake {
