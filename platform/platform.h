@@ -55,11 +55,13 @@ struct OpenFileRequest {
     std::uint32_t flags = 0;
 };
 
-// The length of a filter list: its items up to and including the closing pair of NULs.
+// The length of a filter list, up to and including the NUL that ends it: the
+// first NUL that opens the text or follows another NUL. "a\0b\0\0" gives 5; the
+// empty list "" (a request's default) gives 1. Reads no byte past that NUL.
 inline std::size_t filterListLength(const char* list) {
     std::size_t length = 0;
-    while (list[length] != '\0' || list[length + 1] != '\0') ++length;
-    return length + 2;
+    while (list[length] != '\0' || (length > 0 && list[length - 1] != '\0')) ++length;
+    return length + 1;
 }
 
 // Shows the Open dialog; true when the user confirmed a choice, whose path is
