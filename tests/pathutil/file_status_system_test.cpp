@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 
 #include "pathutil/file_status.h"
 #include "pathutil/path_exists.h"
+#include "tests/support/file_time.h"
 #include "tests/support/temp_folder.h"
 
 namespace pickpath {
@@ -95,15 +95,11 @@ TEST_F(FileStatusSystemTest, SizeAbove4GiBComesBackWhole) {
 TEST_F(FileStatusSystemTest, ModificationTimeAfter2038) {
     const std::string path = folder / "future.txt";
     std::ofstream(path) << "x";
-    // 2040-01-01 00:00:00 UTC, set through the file clock's offset from the system clock.
-    const std::int64_t target = 2208988800;
-    const auto systemTarget = std::chrono::system_clock::time_point(std::chrono::seconds(target));
-    const auto offset = systemTarget - std::chrono::system_clock::now();
-    fs::last_write_time(path, fs::file_time_type::clock::now() +
-                                  std::chrono::duration_cast<fs::file_time_type::duration>(offset));
+    const std::int64_t target = 2208988800;  // 2040-01-01 00:00:00 UTC
+    ASSERT_TRUE(setFileTime(path, target));
     const FileStatus status(path);
     ASSERT_FALSE(status.failed()) << status.error();
-    EXPECT_NEAR(static_cast<double>(status.modifyTime()), static_cast<double>(target), 2.0);
+    EXPECT_EQ(status.modifyTime(), target);
     EXPECT_TRUE(pathExists(path, true));
 }
 
