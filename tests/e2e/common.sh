@@ -30,11 +30,23 @@ expect_bytes() {
   fi
 }
 
-# timeout_stub DIR: a stand-in for Windows' `timeout` command in DIR that appends
-# its arguments, as [args], to DIR/args.txt (Wine's cmd has no `timeout`).
-timeout_stub() {
+# windows_path PATH: the Windows name of a path in the prefix's scratch drive
+# (T:, the build's wine-t folder) or the build tree (B:).
+windows_path() {
+  case $1 in
+    "$WINE_BUILD/wine-t"/*) printf 'T:%s' "${1#"$WINE_BUILD/wine-t"}" | tr / '\\' ;;
+    "$WINE_BUILD"/*) printf 'B:%s' "${1#"$WINE_BUILD"}" | tr / '\\' ;;
+    *) echo "no drive maps $1" >&2; return 1 ;;
+  esac
+}
+
+# record_waits DIR: from here on the prefix's own timeout.exe (a stand-in in its
+# system folder, since Wine has none) appends its arguments, as [args], to
+# DIR/args.txt. DIR lies in the build's wine-t folder.
+record_waits() {
   mkdir -p "$1"
-  printf '@>>"%%~dp0args.txt" echo [%%*]\r\n' >"$1/timeout.bat"
+  PICKPATH_TIMEOUT_LOG="$(windows_path "$1")\\args.txt"
+  export PICKPATH_TIMEOUT_LOG
 }
 
 # expect_same_file NAME EXPECTED-FILE ACTUAL-FILE: both files exist and hold the same bytes.

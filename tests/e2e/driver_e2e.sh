@@ -14,10 +14,10 @@ trap 'rm -rf "$work"' EXIT
 
 # A stand-in for the platform's wait command that records its arguments.
 if [ "$MODE" = wine ]; then
-  stubs=$WINE_BUILD/wine-t/stubs-$$
+  stubs=$WINE_BUILD/wine-t/driver-$$
   trap 'rm -rf "$work" "$stubs"' EXIT
-  timeout_stub "$stubs"
-  with_stub() { WINEPATH="T:\\$(basename "$stubs")" "$@"; }
+  record_waits "$stubs"
+  with_stub() { "$@"; }
 else
   stubs=$work/stubs
   mkdir -p "$stubs"
@@ -43,13 +43,13 @@ recorded >/dev/null
 
 # High-bit bytes pass through unchanged (Wine converts UTF-8 arguments to code page 1252).
 if [ "$MODE" = wine ]; then high=$'caf\xc3\xa9'; else high=$'caf\xe9'; fi
-LANG=C.UTF-8 with_stub run_program "$high" >"$work/out" 2>"$work/err"
+with_stub run_program "$high" >"$work/out" 2>"$work/err"
 expect_bytes "high-bit byte: byte 0xE9 comes back" $'caf\xe9'"${EOL}Test${EOL}" "$work/err"
 recorded >/dev/null
 
-# Without any stand-in the closing command cannot run; the status is still 0.
+# Without a command interpreter the closing command cannot run; the status is still 0.
 if [ "$MODE" = wine ]; then
-  run_program x >/dev/null 2>&1
+  COMSPEC='C:\missing\cmd.exe' run_program x >/dev/null 2>&1
 else
   PATH=/nonexistent run_program x >/dev/null 2>&1
 fi

@@ -1,26 +1,25 @@
 #!/bin/bash
 # Names beyond the ANSI code page, through the real Open dialog and folder
-# browser under Wine, whose ANSI code page here is 1252. A path the code page
-# cannot hold, exactly or at all, must never be written: the Open dialog
-# reports the failure 3002 and picking ends; the folder browser answers empty.
-# A name the code page holds comes back byte for byte.
+# browser under Wine, in code pages 1252, 1251 (Cyrillic) and 1250 (Central
+# European). A path the code page cannot hold, exactly or at all, must never be
+# written: the Open dialog reports the failure 3002 and picking ends; the folder
+# browser answers empty. A name the code page holds comes back byte for byte.
 #
 #   wine_ansi_names_e2e.sh BUILD_DIR     (a Windows build, its prefix set up)
 set -u
 BUILD=$1
 MODE=wine PROGRAM=$BUILD/pickpath.exe WINE_RUN=$BUILD/wine-run.sh WINE_BUILD=$BUILD
 source "$(dirname "$0")/common.sh"
-# Wine takes its ANSI code page from the locale (1252 for C.UTF-8) and reads
-# Unix file names as UTF-8.
-export LANG=C.UTF-8
+# Wine takes its ANSI code page from the locale (1252 for C.UTF-8; the others
+# from locales generated into the build tree) and reads Unix file names as UTF-8.
+export LC_ALL=C.UTF-8
 PROBE=$BUILD/tests/picker_probe.exe
 work=$(mktemp -d)
 tdir=$BUILD/wine-t/names-$$
 mkdir -p "$tdir/uni/a-plain" "$tdir/uni/папка"
 for name in файл.txt Łódź.txt café.txt seed.txt; do echo "$name" >"$tdir/uni/$name"; done
-timeout_stub "$tdir/stubs"
+record_waits "$tdir/stubs"
 T="T:\\names-$$"
-export WINEPATH="$T\\stubs"
 
 on_exit() { rm -rf "$work" "$tdir"; }
 source "$(dirname "$0")/dialogs.sh"
@@ -52,13 +51,23 @@ pick() {
   status=$?
 }
 
+# in_locale LOCALE COMMAND...: runs COMMAND with the ANSI code page of LOCALE.
+in_locale() {
+  local saved=$LC_ALL
+  export LC_ALL=$1 LOCPATH=$BUILD/locales
+  shift
+  "$@"
+  export LC_ALL=$saved
+}
+
 # The folder browser, opened at uni by a file pick in it: the keys Right Down
 # select its first subfolder (a-plain), Right Down Down the second (папка).
+# Wine translates the browser's title ("Обзор" under ru_RU).
 browse() {
   run_windows "$PROBE" file folder >/dev/null 2>"$work/err" &
   local pid=$! w
   w=$(wait_window Open) && act "$w" "$2-seed" "$T\\uni\\seed.txt" Return
-  w=$(wait_window 'Browse for Folder') && act "$w" "$2" "$1 Return"
+  w=$(wait_window 'Browse for Folder|Обзор.*') && act "$w" "$2" "$1 Return"
   wait_exit $pid
   status=$?
 }
@@ -91,5 +100,15 @@ check "folder browser: a plain name comes back (the keys select the folder)" \
   "$T\\uni\\seed.txt${EOL}$T\\uni\\a-plain${EOL}" browse "Right Down" names-4-browse-plain
 check "folder browser: a Cyrillic folder gives an empty answer" \
   "$T\\uni\\seed.txt${EOL}${EOL}" browse "Right Down Down" names-5-browse-cyrillic
+
+check "1251: a Cyrillic name comes back in its 1251 bytes" \
+  "$T\\uni\\"$'\xf4\xe0\xe9\xeb'".txt${EOL}Test${EOL}" in_locale ru_RU.UTF-8 pick файл.txt names-6-cp1251
+check "1251: a name with Ł and ź: failure 3002" "3002${EOL}Test${EOL}" \
+  in_locale ru_RU.UTF-8 pick Łódź.txt names-7-cp1251-polish
+check "1251: folder browser: the Cyrillic folder in its 1251 bytes" \
+  "$T\\uni\\seed.txt${EOL}$T\\uni\\"$'\xef\xe0\xef\xea\xe0'"${EOL}" \
+  in_locale ru_RU.UTF-8 browse "Right Down Down" names-8-cp1251-browse
+check "1250: a name with Ł and ź comes back in its 1250 bytes" \
+  "$T\\uni\\"$'\xa3\xf3\x64\x9f'".txt${EOL}Test${EOL}" in_locale pl_PL.UTF-8 pick Łódź.txt names-9-cp1250
 
 finish

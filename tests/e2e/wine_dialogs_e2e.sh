@@ -18,9 +18,8 @@ echo one >"$tdir/pick/one.txt"
 echo two >"$tdir/pick/two.txt"
 echo spaced >"$tdir/pick/with space.txt"
 echo net >"$sdir/net.txt"
-timeout_stub "$tdir/stubs"
+record_waits "$tdir/stubs"
 T="T:\\dialogs-$$"
-export WINEPATH="$T\\stubs"
 
 on_exit() { rm -rf "$work" "$tdir" "$sdir"; }
 source "$(dirname "$0")/dialogs.sh"

@@ -1,10 +1,14 @@
 #!/bin/bash
 # Sets up (or tears down) the Wine prefix that the Windows tests run in.
 #
-#   prefix.sh setup PREFIX LOADER
-#                              create PREFIX if needed, map the test drives, start a
-#                              wineserver, and probe whether LOADER (the build's
-#                              Wine loader) runs programs here
+#   prefix.sh setup PREFIX LOADER MAY_SKIP STAND_IN SYSTEM_FOLDER
+#                              create PREFIX if needed, map the test drives, put
+#                              STAND_IN (a recording timeout.exe) into
+#                              drive_c/windows/SYSTEM_FOLDER, start a wineserver,
+#                              and probe LOADER (the build's Wine loader)
+#   prefix.sh probe PREFIX LOADER MAY_SKIP
+#                              the probe alone: 0 when LOADER runs a Windows
+#                              program in PREFIX, 77 when it may be skipped, else 1
 #   prefix.sh restart PREFIX   start a fresh wineserver for the caller's display (DISPLAY)
 #   prefix.sh teardown PREFIX  stop that prefix's wineserver and its programs
 #
@@ -14,10 +18,13 @@
 # prints a warning on stderr whenever a dialog touches it.
 #
 # The prefix is a 64-bit one (with syswow64) that both loaders share; it is set
-# up with the 64-bit loader. When the probe fails, the reason goes to
-# <build>/wine-unavailable, the set-up exits 77 (skipped), and so does every
-# test that starts a program through the build's wine-run.sh.
-set -euo pipefail
+# up with the 64-bit loader. A layer is skipped only when MAY_SKIP is 1 and the
+# kernel cannot execute its loader at all ("Exec format error"): then the reason
+# goes to <build>/wine-unavailable, the set-up exits 77, and so does every test
+# that starts a program through the build's wine-run.sh. Any other failure (a
+# missing loader, a prefix that cannot be made, a program that does not run, a
+# hang) fails the set-up with the output that shows why.
+set -uo pipefail
 action=$1
 export WINEPREFIX=$2
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -25,6 +32,7 @@ wine=/usr/lib/wine/wine64
 server=/usr/lib/wine/wineserver
 build=$(dirname "$WINEPREFIX")
 unavailable=$build/wine-unavailable
+probe_seconds=${PICKPATH_PROBE_TIMEOUT:-120}
 
 # A fresh, persistent wineserver. Wine's own background programs (the desktop
 # among them) start with the first program, keep its handles and its display:
@@ -36,25 +44,60 @@ restart_server() {
   "$wine" cmd /c exit </dev/null >/dev/null 2>&1
 }
 
-# unavailable OUTPUT: records why the loader cannot run programs here, and skips.
-unavailable() {
-  printf '%s cannot run Windows programs on this machine: %s\n' "$loader" \
-    "$(printf '%s\n' "$1" | tr -d '\r' | head -n 1 | head -c 300)" >"$unavailable"
-  echo "skipped: $(cat "$unavailable")"
-  exit 77
+# failed WHAT OUTPUT: the set-up failed; says why, with the output that shows it.
+failed() {
+  echo "Wine set-up FAILED: $1"
+  [ -n "${2:-}" ] && printf '%s\n' "$2" | tr -d '\r' | head -n 20 | sed 's/^/  | /'
+  exit 1
+}
+
+# probe LOADER MAY_SKIP: 0 when the loader runs a Windows program of its own kind
+# (cmd) in the prefix; 77, with the reason on stdout, when the kernel cannot
+# execute it and the layer may be skipped; else 1, with the reason.
+probe() {
+  local loader=$1 may_skip=$2 output status=0
+  output=$(bash -c 'exec "$@"' probe "$loader" --version 2>&1 </dev/null) || status=$?
+  if [ "$status" -eq 126 ] && [[ $output == *"Exec format error"* ]]; then
+    if [ "$may_skip" = 1 ]; then
+      echo "the kernel cannot execute $loader (Exec format error): this machine does not run 32-bit programs"
+      return 77
+    fi
+    echo "the kernel cannot execute $loader (Exec format error), and this layer must run"
+    return 1
+  fi
+  if [ "$status" -ne 0 ]; then
+    echo "$loader --version failed with status $status: $(printf '%s' "$output" | tr -d '\r' | head -n 3)"
+    return 1
+  fi
+  status=0
+  output=$(timeout "$probe_seconds" bash -c 'exec "$@"' probe "$loader" cmd /c echo probe 2>&1 </dev/null) ||
+    status=$?
+  if [ "$(printf '%s' "$output" | tr -d '\r')" != probe ]; then
+    [ "$status" -eq 124 ] && output="(no answer within $probe_seconds s) $output"
+    echo "$loader cannot run a Windows program (cmd /c echo probe, status $status): $(printf '%s' "$output" | tr -d '\r' | head -n 5)"
+    return 1
+  fi
+  return 0
 }
 
 case $action in
 setup)
-  # A loader the kernel cannot execute at all (bash reports "Exec format
-  # error") is found before the prefix is made.
-  loader=$3
+  loader=$3 may_skip=$4 stand_in=$5 system_folder=$6
   rm -f "$unavailable"
-  version=$(bash -c 'exec "$@"' probe "$loader" --version 2>&1 </dev/null) || unavailable "$version"
+  # A loader the kernel cannot execute is found before the prefix is made.
+  reason=$(bash -c 'exec "$@"' probe "$loader" --version 2>&1 </dev/null)
+  if [ $? -eq 126 ] && [[ $reason == *"Exec format error"* ]]; then
+    reason=$(probe "$loader" "$may_skip")
+    case $? in
+      77) echo "$reason" >"$unavailable"; echo "skipped: $reason"; exit 77 ;;
+      *) failed "$reason" ;;
+    esac
+  fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    "$wine" wineboot -i >/dev/null 2>&1
+    output=$("$wine" wineboot -i 2>&1 </dev/null) || failed "wineboot could not make the prefix $WINEPREFIX" "$output"
     "$server" -w </dev/null >/dev/null 2>&1
   fi
+  [ -f "$WINEPREFIX/system.reg" ] || failed "no prefix at $WINEPREFIX after wineboot"
   mkdir -p "$build/wine-t" "$build/wine-share" "$WINEPREFIX/dosdevices/unc/localhost"
   dev=$WINEPREFIX/dosdevices
   rm -f "$dev/z:"
@@ -65,11 +108,14 @@ setup)
   if ! grep -q '"n:"="network"' "$WINEPREFIX/system.reg"; then
     "$wine" reg add 'HKLM\Software\Wine\Drives' /v n: /t REG_SZ /d network /f >/dev/null 2>&1
   fi
+  cp "$stand_in" "$WINEPREFIX/drive_c/windows/$system_folder/timeout.exe" ||
+    failed "could not put the timeout stand-in into $system_folder"
   # Drive types are read when the wineserver starts.
   restart_server
-  # The probe: the build's loader runs a Windows program (cmd) of its own kind.
-  probe=$(timeout 120 bash -c 'exec "$@"' probe "$loader" cmd /c echo probe 2>&1 </dev/null) || true
-  [ "$(printf '%s' "$probe" | tr -d '\r')" = probe ] || unavailable "$probe"
+  reason=$(probe "$loader" "$may_skip") || failed "$reason"
+  ;;
+probe)
+  probe "$3" "$4"
   ;;
 restart)
   restart_server
@@ -78,7 +124,8 @@ teardown)
   "$server" -k 2>/dev/null || true
   ;;
 *)
-  echo "usage: $0 setup PREFIX LOADER | restart PREFIX | teardown PREFIX" >&2
+  echo "usage: $0 setup PREFIX LOADER MAY_SKIP STAND_IN SYSTEM_FOLDER | probe PREFIX LOADER MAY_SKIP" >&2
+  echo "       $0 restart PREFIX | teardown PREFIX" >&2
   exit 2
   ;;
 esac

@@ -1,0 +1,19 @@
+// Stands in for Windows' own timeout.exe in the test prefix's system folder
+// (Wine ships none). It appends its arguments, as "[5]" and a line end, to the
+// file that PICKPATH_TIMEOUT_LOG names, and returns at once.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+int main(int argc, char** argv) {
+    const char* log = std::getenv("PICKPATH_TIMEOUT_LOG");
+    if (log == nullptr || *log == '\0') return 0;
+    std::string line = "[";
+    for (int i = 1; i < argc; ++i) line += (i > 1 ? " " : "") + std::string(argv[i]);
+    line += "]\n";
+    if (std::FILE* file = std::fopen(log, "a")) {
+        std::fputs(line.c_str(), file);
+        std::fclose(file);
+    }
+    return 0;
+}
