@@ -29,8 +29,10 @@ int runDriver(int argc, char** argv) {
         }
     }
     writeLine(kClosingLine);
-    platform::runCommand(platform::waitCommandPrefix() +
-                         formatInteger(kClosingWaitSeconds, kDecimal));
+    // Without the system's own wait command nothing runs: any other file of
+    // that name could be one a stranger left in the current folder.
+    const std::string wait = platform::waitCommandPrefix();
+    if (!wait.empty()) platform::runCommand(wait + formatInteger(kClosingWaitSeconds, kDecimal));
     return 0;
 }
 

@@ -22,8 +22,10 @@ using IdList = void*;
 // closed pipe fails quietly instead of killing the process.
 void prepareProcess();
 
-// The platform's command that waits N seconds, with its trailing space: "timeout " or "sleep ".
-const char* waitCommandPrefix();
+// The platform's command that waits N seconds, with its trailing space:
+// "\"C:\Windows\system32\timeout.exe\" " (the system's own, by full path) or
+// "sleep ". Empty when the platform cannot name it.
+std::string waitCommandPrefix();
 
 // Runs `command` through the command interpreter and waits for it; the result is the runtime's.
 int runCommand(const std::string& command);

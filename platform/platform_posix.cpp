@@ -170,7 +170,7 @@ struct BrowserWindow {
 
 void prepareProcess() { signal(SIGPIPE, SIG_IGN); }
 
-const char* waitCommandPrefix() { return "sleep "; }
+std::string waitCommandPrefix() { return "sleep "; }
 
 int runCommand(const std::string& command) { return std::system(command.c_str()); }
 

@@ -23,6 +23,10 @@
 namespace pickpath::platform {
 namespace {
 
+// The system's own wait command, named by full path so that no file of that
+// name in the current folder or on the search path runs in its place.
+constexpr char kWaitProgram[] = "\\timeout.exe";
+
 // The dialog record ends at lpTemplateName (the platform's OPENFILENAME_SIZE_VERSION_400
 // layout, accepted by every Windows version): 76 bytes in the 32-bit product.
 constexpr DWORD kOpenFileRecordSize = offsetof(OPENFILENAMEW, lpTemplateName) + sizeof(LPCWSTR);
@@ -52,7 +56,12 @@ int CALLBACK browseTrampoline(HWND window, UINT message, LPARAM lParam, LPARAM c
 
 void prepareProcess() {}
 
-const char* waitCommandPrefix() { return "timeout "; }
+std::string waitCommandPrefix() {
+    char folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return "";
+    return "\"" + std::string(folder, length) + kWaitProgram + "\" ";
+}
 
 int runCommand(const std::string& command) { return std::system(command.c_str()); }
 

@@ -50,8 +50,16 @@ TEST_F(RunDriverTest, Modes) {
         EXPECT_EQ(run(row.args), 0);
         EXPECT_EQ(standardError().substr(before.size()), row.written);
         EXPECT_EQ(platform().openCalls.size(), row.dialogsShown);
-        EXPECT_EQ(platform().commands, std::vector<std::string>{"timeout 5"});
+        EXPECT_EQ(platform().commands,
+                  std::vector<std::string>{"\"C:\\Windows\\system32\\timeout.exe\" 5"});
     }
+}
+
+TEST_F(RunDriverTest, NothingRunsWithoutTheSystemsWaitCommand) {
+    platform().waitCommandPrefix = "";
+    EXPECT_EQ(run({"pickpath", "a"}), 0);
+    EXPECT_EQ(standardError(), "a\nTest\n");
+    EXPECT_TRUE(platform().commands.empty());
 }
 
 }  // namespace

@@ -49,6 +49,13 @@ record_waits() {
   export PICKPATH_TIMEOUT_LOG
 }
 
+# planted_timeout DIR: a timeout.bat in DIR that appends its arguments to
+# DIR/planted.txt: it must never run.
+planted_timeout() {
+  mkdir -p "$1"
+  printf '@>>"%%~dp0planted.txt" echo [%%*]\r\n' >"$1/timeout.bat"
+}
+
 # expect_same_file NAME EXPECTED-FILE ACTUAL-FILE: both files exist and hold the same bytes.
 expect_same_file() {
   if [ -f "$2" ] && [ -f "$3" ] && cmp -s "$2" "$3"; then

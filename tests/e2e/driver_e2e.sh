@@ -1,7 +1,7 @@
 #!/bin/bash
 # End-to-end checks of the program in echo mode: exact bytes on standard error,
-# nothing on standard output, the closing command run once, exit status 0 even
-# when output fails.
+# nothing on standard output, the system's own wait command run once (and no
+# file of that name elsewhere), exit status 0 even when output fails.
 #
 #   driver_e2e.sh native PROGRAM
 #   driver_e2e.sh wine PROGRAM WINE_RUN WINE_BUILD
@@ -46,6 +46,23 @@ if [ "$MODE" = wine ]; then high=$'caf\xc3\xa9'; else high=$'caf\xe9'; fi
 with_stub run_program "$high" >"$work/out" 2>"$work/err"
 expect_bytes "high-bit byte: byte 0xE9 comes back" $'caf\xe9'"${EOL}Test${EOL}" "$work/err"
 recorded >/dev/null
+
+if [ "$MODE" = wine ]; then
+  # Nothing planted runs: a timeout.bat in the current folder and another on the
+  # search path stay untouched; the system's own timeout.exe runs once, with 5.
+  planted=$WINE_BUILD/wine-t/planted-$$
+  planted_timeout "$planted/cwd"
+  planted_timeout "$planted/path"
+  (cd "$planted/cwd" && WINEPATH="$(windows_path "$planted/path")" "$WINE_RUN" "$PROGRAM" x \
+    >"$work/out" 2>"$work/err")
+  expect_bytes "planted timeout.bat: echo as usual" "x${EOL}Test${EOL}" "$work/err"
+  expect_equal "planted timeout.bat: the system's timeout.exe ran once with 5" "[5]" "$(recorded)"
+  expect_equal "planted timeout.bat in the current folder: never ran" "" \
+    "$(cat "$planted/cwd/planted.txt" 2>/dev/null)"
+  expect_equal "planted timeout.bat on WINEPATH: never ran" "" \
+    "$(cat "$planted/path/planted.txt" 2>/dev/null)"
+  rm -rf "$planted"
+fi
 
 # Without a command interpreter the closing command cannot run; the status is still 0.
 if [ "$MODE" = wine ]; then

@@ -37,7 +37,7 @@ using fake::platform;
 
 void prepareProcess() { platform().log.push_back("prepareProcess"); }
 
-const char* waitCommandPrefix() { return "timeout "; }
+std::string waitCommandPrefix() { return platform().waitCommandPrefix; }
 
 int runCommand(const std::string& command) {
     platform().commands.push_back(command);

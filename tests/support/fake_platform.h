@@ -61,6 +61,7 @@ struct StatusScript {
 
 struct Platform {
     // Answers.
+    std::string waitCommandPrefix = "\"C:\\Windows\\system32\\timeout.exe\" ";
     std::string consoleTitle;
     bool hasConsole = true;
     platform::WindowHandle consoleWindow = nullptr;  // found while its title is looked up
