@@ -2,6 +2,7 @@
 
 #include <clocale>
 #include <string>
+#include <vector>
 
 #include "app/write_line.h"
 #include "picker/pick_path.h"
@@ -19,8 +20,9 @@ constexpr unsigned kDecimal = 10;
 
 int runDriver(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
-    if (argc > 1) {
-        for (int i = 1; i < argc; ++i) writeLine(argv[i]);
+    const std::vector<std::string> arguments = platform::programArguments(argc, argv);
+    if (arguments.size() > 1) {
+        for (std::size_t i = 1; i < arguments.size(); ++i) writeLine(arguments[i]);
     } else {
         for (;;) {
             const std::string path = pickPath(false);

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace pickpath::platform {
 
@@ -21,6 +22,11 @@ using IdList = void*;
 // Process set-up before any output: on POSIX, ignore SIGPIPE so that writing to a
 // closed pipe fails quietly instead of killing the process.
 void prepareProcess();
+
+// The program's arguments, its name first, as narrow texts. On Windows they are
+// split from the wide command line as the C runtime splits argv; an argument the
+// ANSI code page cannot hold exactly comes back empty. Elsewhere `argv` as it is.
+std::vector<std::string> programArguments(int argc, char** argv);
 
 // The platform's command that waits N seconds, with its trailing space:
 // "\"C:\Windows\system32\timeout.exe\" " (the system's own, by full path) or

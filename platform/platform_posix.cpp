@@ -170,6 +170,10 @@ struct BrowserWindow {
 
 void prepareProcess() { signal(SIGPIPE, SIG_IGN); }
 
+std::vector<std::string> programArguments(int argc, char** argv) {
+    return std::vector<std::string>(argv, argv + std::max(argc, 0));
+}
+
 std::string waitCommandPrefix() { return "sleep "; }
 
 int runCommand(const std::string& command) { return std::system(command.c_str()); }

@@ -23,6 +23,10 @@
 namespace pickpath::platform {
 namespace {
 
+// The most bytes one UTF-16 unit takes in an ANSI code page: 2 in a double-byte
+// one, 3 in UTF-8 (a surrogate pair, two units, takes 4).
+constexpr std::size_t kMaxAnsiBytesPerUnit = 3;
+
 // The system's own wait command, named by full path so that no file of that
 // name in the current folder or on the search path runs in its place.
 constexpr char kWaitProgram[] = "\\timeout.exe";
@@ -55,6 +59,58 @@ int CALLBACK browseTrampoline(HWND window, UINT message, LPARAM lParam, LPARAM c
 }  // namespace
 
 void prepareProcess() {}
+
+std::vector<std::wstring> splitCommandLine(const wchar_t* line) {
+    std::vector<std::wstring> arguments;
+    const wchar_t* p = line;
+    std::wstring name;
+    if (*p == L'"') {
+        for (++p; *p != L'\0' && *p != L'"'; ++p) name += *p;
+        if (*p == L'"') ++p;
+    } else {
+        for (; *p != L'\0' && *p != L' ' && *p != L'\t'; ++p) name += *p;
+    }
+    arguments.push_back(name);
+    for (;;) {
+        while (*p == L' ' || *p == L'\t') ++p;
+        if (*p == L'\0') break;
+        std::wstring argument;
+        bool grouped = false;
+        for (;;) {
+            std::size_t backslashes = 0;
+            for (; *p == L'\\'; ++p) ++backslashes;
+            bool literal = true;
+            if (*p == L'"') {
+                if (backslashes % 2 == 0) {
+                    if (grouped && p[1] == L'"') {
+                        ++p;  // "" inside a group: the second quote is kept
+                    } else {
+                        literal = false;
+                    }
+                    grouped = !grouped;
+                }
+                backslashes /= 2;
+            }
+            argument.append(backslashes, L'\\');
+            if (*p == L'\0' || (!grouped && (*p == L' ' || *p == L'\t'))) break;
+            if (literal) argument += *p;
+            ++p;
+        }
+        arguments.push_back(argument);
+    }
+    return arguments;
+}
+
+std::vector<std::string> programArguments(int, char**) {
+    std::vector<std::string> arguments;
+    for (const std::wstring& wide : splitCommandLine(GetCommandLineW())) {
+        const std::size_t size = wide.size() * kMaxAnsiBytesPerUnit + 1;
+        std::string narrow(size, '\0');
+        narrowAnsiExact(wide.c_str(), &narrow[0], static_cast<std::uint32_t>(size));
+        arguments.push_back(narrow.c_str());
+    }
+    return arguments;
+}
 
 std::string waitCommandPrefix() {
     char folder[MAX_PATH];

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace pickpath::platform {
 
@@ -20,5 +21,14 @@ std::wstring widenAnsi(const char* text, std::size_t length);
 // (L"Łódź" under code page 1252), or 0x3003 when the text does not fit; on a
 // failure nothing is written.
 std::uint32_t narrowAnsiExact(const wchar_t* text, char* buffer, std::uint32_t size);
+
+// Splits a command line into arguments by the rules of the C runtime's argv
+// (msvcrt): the program name runs to its closing quote, or else to the first
+// space or tab, with no escapes. After it, spaces and tabs separate arguments;
+// quotes group and are dropped; 2n backslashes before a quote give n and the
+// quote groups, 2n+1 give n and a literal quote; other backslashes are kept;
+// "" inside a group gives one quote and ends the group.
+// The line  p.exe a "b c" "" x\"y  gives p.exe, a, b c, an empty argument, x"y.
+std::vector<std::wstring> splitCommandLine(const wchar_t* line);
 
 }  // namespace pickpath::platform

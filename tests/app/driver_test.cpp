@@ -55,6 +55,35 @@ TEST_F(RunDriverTest, Modes) {
     }
 }
 
+// On Windows the arguments come from the platform's own split of the wide
+// command line, not from the runtime's argv: the runtime's best-fit forms
+// ("????.txt", "Lodz.txt") must never be written.
+TEST_F(RunDriverTest, EchoesThePlatformsArgumentsNotArgv) {
+    struct Row {
+        std::string name;
+        std::vector<std::string> argv;
+        std::vector<std::string> platformArguments;
+        std::string written;
+        std::size_t dialogsShown;
+    };
+    const std::vector<Row> rows = {
+        {"names beyond the code page come back empty", {"pickpath", "????.txt", "Lodz.txt", "caf\xE9"},
+         {"pickpath", "", "", "caf\xE9"}, "\n\ncaf\xE9\nTest\n", 0},
+        {"a fullwidth quote never splits an argument", {"pickpath", "a\"", "b"},
+         {"pickpath", ""}, "\nTest\n", 0},
+        {"the platform's count decides the mode", {"pickpath", "x"}, {"pickpath"}, "Test\n", 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fake::reset();
+        platform().arguments = row.platformArguments;
+        const std::string before = standardError();
+        EXPECT_EQ(run(row.argv), 0);
+        EXPECT_EQ(standardError().substr(before.size()), row.written);
+        EXPECT_EQ(platform().openCalls.size(), row.dialogsShown);
+    }
+}
+
 TEST_F(RunDriverTest, NothingRunsWithoutTheSystemsWaitCommand) {
     platform().waitCommandPrefix = "";
     EXPECT_EQ(run({"pickpath", "a"}), 0);

@@ -1,7 +1,8 @@
 #!/bin/bash
 # End-to-end checks of the program in echo mode: exact bytes on standard error,
 # nothing on standard output, the system's own wait command run once (and no
-# file of that name elsewhere), exit status 0 even when output fails.
+# file of that name elsewhere), arguments split as the C runtime splits them and
+# written only in their exact ANSI form, exit status 0 even when output fails.
 #
 #   driver_e2e.sh native PROGRAM
 #   driver_e2e.sh wine PROGRAM WINE_RUN WINE_BUILD
@@ -41,13 +42,63 @@ expect_equal "empty argument: exit status" 0 $?
 expect_bytes "empty argument: an empty line, then Test" "${EOL}Test${EOL}" "$work/err"
 recorded >/dev/null
 
-# High-bit bytes pass through unchanged (Wine converts UTF-8 arguments to code page 1252).
+# High-bit bytes pass through unchanged (Wine hands UTF-8 arguments over as UTF-16).
 if [ "$MODE" = wine ]; then high=$'caf\xc3\xa9'; else high=$'caf\xe9'; fi
 with_stub run_program "$high" >"$work/out" 2>"$work/err"
 expect_bytes "high-bit byte: byte 0xE9 comes back" $'caf\xe9'"${EOL}Test${EOL}" "$work/err"
 recorded >/dev/null
 
 if [ "$MODE" = wine ]; then
+  # Echo mode writes an argument only in its exact ANSI form, else an empty line;
+  # a fullwidth quote is an ordinary character, never a quote.
+  # Rows: locale, the argument, what is written (before the line end).
+  locales=$WINE_BUILD/locales
+  rows=(
+    "C.UTF-8|файл.txt|"
+    "C.UTF-8|Łódź.txt|"
+    "C.UTF-8|a＂ b|"
+    "C.UTF-8|a＂|"
+    "C.UTF-8|café|caf"$'\xe9'
+    "ru_RU.UTF-8|файл.txt|"$'\xf4\xe0\xe9\xeb'".txt"
+    "ru_RU.UTF-8|café|"
+    "pl_PL.UTF-8|Łódź.txt|"$'\xa3\xf3\x64\x9f'".txt"
+  )
+  for row in "${rows[@]}"; do
+    locale=${row%%|*} written=${row#*|}
+    argument=${written%%|*} written=${written#*|}
+    LOCPATH=$locales LC_ALL=$locale run_program "$argument" x >"$work/out" 2>"$work/err"
+    expect_bytes "code page of $locale: [$argument] gives [$(printf '%s' "$written" | od -An -tx1 | tr -s ' ')]" \
+      "${written}${EOL}x${EOL}Test${EOL}" "$work/err"
+    recorded >/dev/null
+  done
+
+  # Raw command lines, as a batch file hands them over: each splits as the C
+  # runtime's argv does (argv_probe writes that argv the way echo mode wrote it
+  # before), and as listed. Rows: the arguments' part of the line | the lines.
+  probe=$WINE_BUILD/tests/argv_probe.exe
+  rows=(
+    'a "b c" d|a/b c/d'
+    '"" x ""|/x/'
+    'a\"b|a"b'
+    'a\\"b c"|a\b c'
+    'a\\\"b|a\"b'
+    'C:\dir\ "C:\dir\\"|C:\dir\/C:\dir\'
+    '"a"b"c d"|abc d'
+    '"unterminated x|unterminated x'
+    'a	 b|a/b'
+  )
+  for row in "${rows[@]}"; do
+    line=${row%%|*}
+    expected=${row#*|}
+    expected=${expected//\//$EOL}
+    printf '@B:\\pickpath.exe %s\r\n@B:\\tests\\argv_probe.exe %s\r\n' "$line" "$line" >"$stubs/row.bat"
+    run_windows cmd /c "$(windows_path "$stubs")\\row.bat" >"$work/out" 2>"$work/err"
+    expect_bytes "command line [$line]: split as listed, then the runtime's argv" \
+      "${expected}${EOL}Test${EOL}${expected}${EOL}Test${EOL}" "$work/err"
+    recorded >/dev/null
+  done
+  [ -f "$probe" ] || fail "argv_probe.exe was built"
+
   # Nothing planted runs: a timeout.bat in the current folder and another on the
   # search path stay untouched; the system's own timeout.exe runs once, with 5.
   planted=$WINE_BUILD/wine-t/planted-$$
@@ -71,6 +122,7 @@ else
   PATH=/nonexistent run_program x >/dev/null 2>&1
 fi
 expect_equal "closing command missing: exit status" 0 $?
+recorded >/dev/null
 
 # Output that cannot be written: closed, full, a pipe whose reader has gone.
 with_stub run_program x 2>&-

@@ -37,6 +37,11 @@ using fake::platform;
 
 void prepareProcess() { platform().log.push_back("prepareProcess"); }
 
+std::vector<std::string> programArguments(int argc, char** argv) {
+    if (platform().arguments) return *platform().arguments;
+    return std::vector<std::string>(argv, argv + argc);
+}
+
 std::string waitCommandPrefix() { return platform().waitCommandPrefix; }
 
 int runCommand(const std::string& command) {

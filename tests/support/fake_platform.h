@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,7 @@ struct StatusScript {
 
 struct Platform {
     // Answers.
+    std::optional<std::vector<std::string>> arguments;  // when unset, argv as given
     std::string waitCommandPrefix = "\"C:\\Windows\\system32\\timeout.exe\" ";
     std::string consoleTitle;
     bool hasConsole = true;
