@@ -1,5 +1,7 @@
 #include "app/driver.h"
 
+#include <optional>
+
 #include "tests/support/fake_platform_test.h"
 
 namespace pickpath {
@@ -24,6 +26,8 @@ TEST_F(RunDriverTest, Modes) {
         std::vector<DialogScript> dialogs;
         std::string written;
         std::size_t dialogsShown;
+        // What the platform gives as the arguments; unset: argv as it is.
+        std::optional<std::vector<std::string>> platformArguments = std::nullopt;
     };
     const std::vector<Row> rows = {
         {"echo", {"pickpath", "a", "b c"}, {}, "a\nb c\nTest\n", 0},
@@ -41,46 +45,27 @@ TEST_F(RunDriverTest, Modes) {
          {DialogScript::pick("C:\\caf\xE9.txt"), DialogScript::fail(0x3002),
           DialogScript::pick("C:\\never.txt")},
          "C:\\caf\xE9.txt\n3002\nTest\n", 2},
+        // On Windows the arguments are the platform's own split of the wide
+        // command line, never the runtime's best-fit argv ("????.txt", "Lodz.txt").
+        {"names beyond the code page come back empty", {"pickpath", "????.txt", "Lodz.txt", "caf\xE9"},
+         {}, "\n\ncaf\xE9\nTest\n", 0,
+         std::vector<std::string>{"pickpath", "", "", "caf\xE9"}},
+        {"a fullwidth quote never splits an argument", {"pickpath", "a\"", "b"}, {}, "\nTest\n", 0,
+         std::vector<std::string>{"pickpath", ""}},
+        {"the platform's count decides the mode", {"pickpath", "x"}, {}, "Test\n", 1,
+         std::vector<std::string>{"pickpath"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         fake::reset();
         platform().dialogs = row.dialogs;
+        platform().arguments = row.platformArguments;
         const std::string before = standardError();
         EXPECT_EQ(run(row.args), 0);
         EXPECT_EQ(standardError().substr(before.size()), row.written);
         EXPECT_EQ(platform().openCalls.size(), row.dialogsShown);
         EXPECT_EQ(platform().commands,
                   std::vector<std::string>{"\"C:\\Windows\\system32\\timeout.exe\" 5"});
-    }
-}
-
-// On Windows the arguments come from the platform's own split of the wide
-// command line, not from the runtime's argv: the runtime's best-fit forms
-// ("????.txt", "Lodz.txt") must never be written.
-TEST_F(RunDriverTest, EchoesThePlatformsArgumentsNotArgv) {
-    struct Row {
-        std::string name;
-        std::vector<std::string> argv;
-        std::vector<std::string> platformArguments;
-        std::string written;
-        std::size_t dialogsShown;
-    };
-    const std::vector<Row> rows = {
-        {"names beyond the code page come back empty", {"pickpath", "????.txt", "Lodz.txt", "caf\xE9"},
-         {"pickpath", "", "", "caf\xE9"}, "\n\ncaf\xE9\nTest\n", 0},
-        {"a fullwidth quote never splits an argument", {"pickpath", "a\"", "b"},
-         {"pickpath", ""}, "\nTest\n", 0},
-        {"the platform's count decides the mode", {"pickpath", "x"}, {"pickpath"}, "Test\n", 1},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        fake::reset();
-        platform().arguments = row.platformArguments;
-        const std::string before = standardError();
-        EXPECT_EQ(run(row.argv), 0);
-        EXPECT_EQ(standardError().substr(before.size()), row.written);
-        EXPECT_EQ(platform().openCalls.size(), row.dialogsShown);
     }
 }
 
