@@ -6,7 +6,7 @@
 failures=0
 passes=0
 
-# Where the build's Wine loader cannot run programs here, the whole script is
+# Where the kernel cannot execute the build's (32-bit) Wine loader, the whole script is
 # skipped (77), with the reason the prefix set-up found.
 if [ "$MODE" = wine ] && [ -f "$WINE_BUILD/wine-unavailable" ]; then
   echo "skipped: $(cat "$WINE_BUILD/wine-unavailable")"
