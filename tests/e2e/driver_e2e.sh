@@ -91,7 +91,8 @@ if [ "$MODE" = wine ]; then
     line=${row%%|*}
     expected=${row#*|}
     expected=${expected//\//$EOL}
-    printf '@B:\\pickpath.exe %s\r\n@B:\\tests\\argv_probe.exe %s\r\n' "$line" "$line" >"$stubs/row.bat"
+    printf '@%s %s\r\n@%s %s\r\n' "$(windows_path "$PROGRAM")" "$line" "$(windows_path "$probe")" "$line" \
+      >"$stubs/row.bat"
     run_windows cmd /c "$(windows_path "$stubs")\\row.bat" >"$work/out" 2>"$work/err"
     expect_bytes "command line [$line]: split as listed, then the runtime's argv" \
       "${expected}${EOL}Test${EOL}${expected}${EOL}Test${EOL}" "$work/err"

@@ -51,10 +51,10 @@ failed() {
   exit 1
 }
 
-# probe LOADER MAY_SKIP: 0 when the loader runs a Windows program of its own kind
-# (cmd) in the prefix; 77, with the reason on stdout, when the kernel cannot
+# probe_start LOADER MAY_SKIP: whether the kernel executes the loader at all.
+# 0 when it starts; 77, with the reason on stdout, when the kernel cannot
 # execute it and the layer may be skipped; else 1, with the reason.
-probe() {
+probe_start() {
   local loader=$1 may_skip=$2 output status=0
   output=$(bash -c 'exec "$@"' probe "$loader" --version 2>&1 </dev/null) || status=$?
   if [ "$status" -eq 126 ] && [[ $output == *"Exec format error"* ]]; then
@@ -69,7 +69,12 @@ probe() {
     echo "$loader --version failed with status $status: $(printf '%s' "$output" | tr -d '\r' | head -n 3)"
     return 1
   fi
-  status=0
+}
+
+# probe_run LOADER: 0 when the loader runs a Windows program of its own kind
+# (cmd) in the prefix, else 1 with the reason.
+probe_run() {
+  local loader=$1 output status=0
   output=$(timeout "$probe_seconds" bash -c 'exec "$@"' probe "$loader" cmd /c echo probe 2>&1 </dev/null) ||
     status=$?
   if [ "$(printf '%s' "$output" | tr -d '\r')" != probe ]; then
@@ -77,7 +82,6 @@ probe() {
     echo "$loader cannot run a Windows program (cmd /c echo probe, status $status): $(printf '%s' "$output" | tr -d '\r' | head -n 5)"
     return 1
   fi
-  return 0
 }
 
 case $action in
@@ -85,14 +89,12 @@ setup)
   loader=$3 may_skip=$4 stand_in=$5 system_folder=$6
   rm -f "$unavailable"
   # A loader the kernel cannot execute is found before the prefix is made.
-  reason=$(bash -c 'exec "$@"' probe "$loader" --version 2>&1 </dev/null)
-  if [ $? -eq 126 ] && [[ $reason == *"Exec format error"* ]]; then
-    reason=$(probe "$loader" "$may_skip")
-    case $? in
-      77) echo "$reason" >"$unavailable"; echo "skipped: $reason"; exit 77 ;;
-      *) failed "$reason" ;;
-    esac
-  fi
+  reason=$(probe_start "$loader" "$may_skip")
+  case $? in
+    0) ;;
+    77) echo "$reason" >"$unavailable"; echo "skipped: $reason"; exit 77 ;;
+    *) failed "$reason" ;;
+  esac
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     output=$("$wine" wineboot -i 2>&1 </dev/null) || failed "wineboot could not make the prefix $WINEPREFIX" "$output"
     "$server" -w </dev/null >/dev/null 2>&1
@@ -112,10 +114,10 @@ setup)
     failed "could not put the timeout stand-in into $system_folder"
   # Drive types are read when the wineserver starts.
   restart_server
-  reason=$(probe "$loader" "$may_skip") || failed "$reason"
+  reason=$(probe_run "$loader") || failed "$reason"
   ;;
 probe)
-  probe "$3" "$4"
+  probe_start "$3" "$4" && probe_run "$3"
   ;;
 restart)
   restart_server
