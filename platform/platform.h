@@ -46,6 +46,10 @@ std::uint32_t tickCount();
 void sleepMilliseconds(std::uint32_t milliseconds);
 // Any top-level window whose title is `title`, or nullptr (FindWindowA(NULL, title)).
 WindowHandle findWindowByTitle(const char* title);
+// The window of the console this process is attached to, or nullptr when it has
+// none (GetConsoleWindow). Under Windows Terminal it is a window that the
+// Terminal's own window owns.
+WindowHandle consoleWindow();
 std::intptr_t sendMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                           std::intptr_t lParam);
 
@@ -107,6 +111,13 @@ IdList browseForFolder(const BrowseRequest& request);
 bool getPathFromIdList(IdList idList, char* buffer, std::uint32_t size);
 // Releases an id list the browser returned (CoTaskMemFree).
 void freeIdList(IdList idList);
+
+// --- text ---------------------------------------------------------------
+
+// Whether `byte` begins a double-byte character in the ANSI code page
+// (IsDBCSLeadByte): 0x83 under 932, where 0x83 0x5C is one character. Never on
+// POSIX, where narrow text is UTF-8 and no multi-byte sequence holds an ASCII byte.
+bool isLeadByte(unsigned char byte);
 
 // --- files and drives -----------------------------------------------------
 

@@ -201,6 +201,8 @@ void sleepMilliseconds(std::uint32_t milliseconds) {
 
 WindowHandle findWindowByTitle(const char*) { return nullptr; }
 
+WindowHandle consoleWindow() { return nullptr; }
+
 std::intptr_t sendMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                           std::intptr_t lParam) {
     if (window == nullptr || message != kBrowseSetSelection || wParam == 0) return 0;
@@ -238,6 +240,8 @@ bool getPathFromIdList(IdList idList, char* buffer, std::uint32_t size) {
 }
 
 void freeIdList(IdList idList) { delete static_cast<std::string*>(idList); }
+
+bool isLeadByte(unsigned char) { return false; }
 
 int queryStatus(const char* path, StatusRecord& record) {
     struct stat status {};

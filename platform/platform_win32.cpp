@@ -135,6 +135,8 @@ void sleepMilliseconds(std::uint32_t milliseconds) { Sleep(milliseconds); }
 
 WindowHandle findWindowByTitle(const char* title) { return FindWindowA(nullptr, title); }
 
+WindowHandle consoleWindow() { return GetConsoleWindow(); }
+
 std::intptr_t sendMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                           std::intptr_t lParam) {
     return SendMessageA(static_cast<HWND>(window), message, wParam, lParam);
@@ -213,6 +215,8 @@ bool getPathFromIdList(IdList idList, char* buffer, std::uint32_t size) {
 }
 
 void freeIdList(IdList idList) { CoTaskMemFree(idList); }
+
+bool isLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != 0; }
 
 int queryStatus(const char* path, StatusRecord& record) {
     struct _stat64 status;

@@ -14,6 +14,21 @@ Platform& platform() {
 
 void reset() { platform() = Platform(); }
 
+void useCodePage(unsigned codePage) {
+    struct Range {
+        unsigned char first;
+        unsigned char last;
+    };
+    std::vector<Range> ranges;
+    if (codePage == 932) ranges = {{0x81, 0x9F}, {0xE0, 0xFC}};
+    if (codePage == 936 || codePage == 949 || codePage == 950) ranges = {{0x81, 0xFE}};
+    std::array<bool, 256>& lead = platform().leadBytes;
+    lead.fill(false);
+    for (const Range& range : ranges) {
+        for (unsigned byte = range.first; byte <= range.last; ++byte) lead[byte] = true;
+    }
+}
+
 namespace {
 
 constexpr std::uint32_t kFixedDrive = 3;
@@ -84,7 +99,14 @@ void sleepMilliseconds(std::uint32_t milliseconds) {
 WindowHandle findWindowByTitle(const char* title) {
     fake::Platform& fake = platform();
     fake.log.push_back(std::string("findWindow ") + title);
-    return fake.hasConsole && fake.consoleTitle == title ? fake.consoleWindow : nullptr;
+    const bool found = fake.hasConsole && fake.titleFindsWindow && fake.consoleTitle == title;
+    return found ? fake.consoleWindow : nullptr;
+}
+
+WindowHandle consoleWindow() {
+    fake::Platform& fake = platform();
+    fake.log.push_back("consoleWindow");
+    return fake.hasConsole ? fake.consoleWindow : nullptr;
 }
 
 std::intptr_t sendMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
@@ -160,6 +182,8 @@ void freeIdList(IdList idList) {
     ++fake.freedIdLists;
     delete static_cast<std::string*>(idList);
 }
+
+bool isLeadByte(unsigned char byte) { return platform().leadBytes[byte]; }
 
 int queryStatus(const char* path, StatusRecord& record) {
     fake::Platform& fake = platform();

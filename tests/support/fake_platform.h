@@ -3,6 +3,7 @@
 // A scripted platform for unit tests: it plays back what each call should
 // answer and records what the system asked, in order.
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -66,7 +67,11 @@ struct Platform {
     std::string waitCommandPrefix = "\"C:\\Windows\\system32\\timeout.exe\" ";
     std::string consoleTitle;
     bool hasConsole = true;
-    platform::WindowHandle consoleWindow = nullptr;  // found while its title is looked up
+    platform::WindowHandle consoleWindow = nullptr;  // the console's own window
+    // Whether a lookup by the console's title finds its window: not under
+    // Windows Terminal, nor under Wine before the window is asked for.
+    bool titleFindsWindow = true;
+    std::array<bool, 256> leadBytes{};  // by byte value; none: a single-byte code page
     std::uint32_t processId = 0;
     std::uint32_t tickCount = 0;
     std::vector<DialogScript> dialogs;  // consumed front first, by both dialog kinds
@@ -90,5 +95,9 @@ struct Platform {
 // The one fake, reset to a fresh state by reset().
 Platform& platform();
 void reset();
+
+// Gives the fake the lead bytes of an ANSI code page: 932, 936, 949 or 950;
+// any other number makes it single-byte.
+void useCodePage(unsigned codePage);
 
 }  // namespace pickpath::fake

@@ -19,7 +19,10 @@ protected:
         fake::reset();
         saved_ = std::cerr.rdbuf(captured_.rdbuf());
     }
-    void TearDown() override { std::cerr.rdbuf(saved_); }
+    void TearDown() override {
+        std::cerr.rdbuf(saved_);
+        fake::reset();  // no code page or script is left for a later test
+    }
 
     fake::Platform& platform() { return fake::platform(); }
     std::string standardError() const { return captured_.str(); }
