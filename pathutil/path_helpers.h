@@ -15,15 +15,19 @@ constexpr char kSlash = '/';
 // collapsed and one trailing separator dropped; the first two components are
 // kept even when empty, so a UNC prefix survives: "//server//share/" -> "\\server\share".
 // A component that begins with a quote keeps the separators inside its quotes.
+// Texts are walked by character: the second byte of a double-byte character
+// (0x5C in "\x95\x5C", one kanji under 932) is never a separator.
 std::string normalizeSeparators(const std::string& path, char separator);
 
 // The text before the last backslash, or before the last '/' when there is no
 // backslash, or "\" when there is neither: "C:\dir\f.txt" -> "C:\dir", "a/b\c/d" -> "a/b".
+// Only whole characters count as separators, as above.
 std::string parentDirectory(const std::string& path);
 std::string parentDirectory(const char* path);
 
 // Index of the first `character` at or after `start`, searching up to the
-// text's first NUL, or npos. `start` must not exceed the text's length.
+// text's first NUL, or npos; the second byte of a double-byte character never
+// matches. `start` must not exceed the text's length and begins a character.
 std::size_t findChar(const std::string& text, char character, std::size_t start);
 
 }  // namespace pickpath

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "tests/support/double_byte.h"
 #include "tests/support/fake_platform_test.h"
 
 namespace pickpath {
@@ -58,8 +59,11 @@ TEST_F(FileStatusTest, FailedQueryKeepsErrnoAndZeroRecord) {
     }
 }
 
-// Which text reaches the runtime's query for each path.
+// Which text reaches the runtime's query for each path; under 932, where the
+// second byte of 表 (95 5C) is no separator.
 TEST_F(FileStatusTest, NormalisesOnlyPathsWithAForwardSlash) {
+    fake::useCodePage(932);
+    const std::string hyo = doublebyte::kHyo;
     struct Row {
         std::string path;
         std::string queried;
@@ -69,6 +73,8 @@ TEST_F(FileStatusTest, NormalisesOnlyPathsWithAForwardSlash) {
         {"C:\\dir\\", "C:\\dir\\"},   {"C:\\", "C:\\"},
         {"", ""},                     {"//server/share/x", "\\\\server\\share\\x"},
         {"a\\\\b", "a\\\\b"},
+        {"T:/fs/" + hyo + "\\a.txt", "T:\\fs\\" + hyo + "\\a.txt"},
+        {"T:\\fs\\" + hyo, "T:\\fs\\" + hyo},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE("path [" + row.path + "]");

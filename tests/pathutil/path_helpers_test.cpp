@@ -1,5 +1,7 @@
 #include "pathutil/path_helpers.h"
 
+#include "tests/support/double_byte.h"
+#include "tests/support/fake_platform_test.h"
 #include "tests/support/reference_normalize.h"
 
 #include <gtest/gtest.h>
@@ -55,15 +57,28 @@ TEST(NormalizeSeparators, Table) {
     }
 }
 
-TEST(NormalizeSeparators, MatchesReferenceOnGeneratedPaths) {
-    const std::string alphabet = "ab\\/\\/:.";
+// Random paths over separators, quotes and letters against the independent
+// statements: the direct one without quotes, the splits and joins with them.
+TEST(NormalizeSeparators, MatchesReferencesOnGeneratedPaths) {
+    struct Row {
+        std::string alphabet;
+        bool quotes;
+    };
+    const std::vector<Row> rows = {{"ab\\/\\/:.", false}, {"a\\/\\/'\"", true}};
     std::mt19937 random(7);
-    for (int round = 0; round < 20000; ++round) {
-        std::string path;
-        for (std::size_t n = random() % 12; n > 0; --n) path += alphabet[random() % alphabet.size()];
-        for (char separator : {'\\', '/'}) {
-            ASSERT_EQ(normalizeSeparators(path, separator), reference::normalize(path, separator))
-                << "path [" << path << "] separator " << separator;
+    for (const Row& row : rows) {
+        SCOPED_TRACE("alphabet [" + row.alphabet + "]");
+        for (int round = 0; round < 20000; ++round) {
+            std::string path;
+            for (std::size_t n = random() % 12; n > 0; --n) {
+                path += row.alphabet[random() % row.alphabet.size()];
+            }
+            for (char separator : {'\\', '/'}) {
+                const std::string want = row.quotes ? reference::normalizeBySplitting(path, separator)
+                                                    : reference::normalize(path, separator);
+                ASSERT_EQ(normalizeSeparators(path, separator), want)
+                    << "path [" << path << "] separator " << separator;
+            }
         }
     }
 }
@@ -91,6 +106,51 @@ TEST(ParentDirectory, Table) {
         EXPECT_EQ(parentDirectory(row.path), row.want);
         EXPECT_EQ(parentDirectory(row.path.c_str()), row.want);
     }
+}
+
+using PathHelpersByCharacter = FakePlatformTest;
+
+// The second byte of a double-byte character is 0x5C, the backslash, in many
+// characters of 932, 936 and 950: it is part of the character, never a
+// separator. 949 has no such character, and in a single-byte code page the
+// same bytes are two characters.
+TEST_F(PathHelpersByCharacter, SecondByteIsNeverASeparator) {
+    for (const doublebyte::PathRow& row : doublebyte::pathRows()) {
+        SCOPED_TRACE("code page " + std::to_string(row.codePage) + ", path [" + row.path + "]");
+        fake::useCodePage(row.codePage);
+        EXPECT_EQ(normalizeSeparators(row.path, '\\'), row.normalized);
+        EXPECT_EQ(normalizeSeparators(row.path, '/'),
+                  reference::normalize(row.path, '/', platform().leadBytes));
+        EXPECT_EQ(parentDirectory(row.path), row.parent);
+    }
+}
+
+// Random double-byte paths, whose characters' second bytes include the
+// separators, against the direct statement applied to characters.
+TEST_F(PathHelpersByCharacter, MatchesReferenceOnGeneratedDoubleBytePaths) {
+    const std::vector<std::string> alphabet = {"a", "\\", "/", "\\", "/", ":", "\x83\x5C", "\x95\x5C",
+                                               "\x81\x2F", "\x83\x7C", "\x83"};
+    std::mt19937 random(11);
+    for (unsigned codePage : {932u, 936u, 950u}) {
+        fake::useCodePage(codePage);
+        for (int round = 0; round < 5000; ++round) {
+            std::string path;
+            for (std::size_t n = random() % 10; n > 0; --n) path += alphabet[random() % alphabet.size()];
+            for (char separator : {'\\', '/'}) {
+                ASSERT_EQ(normalizeSeparators(path, separator),
+                          reference::normalize(path, separator, platform().leadBytes))
+                    << "code page " << codePage << " path [" << path << "] separator " << separator;
+            }
+        }
+    }
+}
+
+TEST_F(PathHelpersByCharacter, FindCharSkipsSecondBytes) {
+    fake::useCodePage(932);
+    const std::string path = "C:" + doublebyte::kHyo + "\\x";
+    EXPECT_EQ(findChar(path, '\\', 0), 4u);
+    EXPECT_EQ(findChar(doublebyte::kSo + "/", '/', 0), 2u);
+    EXPECT_EQ(findChar(doublebyte::kSo, '\\', 0), npos);
 }
 
 TEST(FindChar, Cases) {

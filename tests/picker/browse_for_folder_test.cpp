@@ -1,5 +1,6 @@
 #include "picker/browse_for_folder.h"
 
+#include "tests/support/double_byte.h"
 #include "tests/support/fake_platform_test.h"
 
 namespace pickpath {
@@ -16,8 +17,13 @@ protected:
     }
 };
 
-// The selection the callback sends once the browser is ready.
+// The selection the callback sends once the browser is ready; under 932,
+// where the second byte of ソ (83 5C) is no separator.
 TEST_F(BrowseForFolderTest, InitialSelection) {
+    fake::useCodePage(932);
+    const std::string dbcs = "T:\\dbcs\\" + doublebyte::kSource;
+    addFile(dbcs + ".txt");
+    addDirectory(dbcs);
     struct Row {
         std::string initialPath;
         std::string selection;
@@ -29,6 +35,8 @@ TEST_F(BrowseForFolderTest, InitialSelection) {
         {"\\file", ""},
         {"C:\\nowhere\\gone", "C:\\nowhere"},
         {"C:/data/report.txt", "C:/data"},
+        {dbcs + ".txt", "T:\\dbcs"},
+        {dbcs, dbcs},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE("initial path [" + row.initialPath + "]");

@@ -1,5 +1,6 @@
 #include "picker/open_file_dialog.h"
 
+#include "tests/support/double_byte.h"
 #include "tests/support/fake_platform_test.h"
 
 namespace pickpath {
@@ -27,7 +28,13 @@ protected:
     }
 };
 
+// Under 932: the second byte of ソ (83 5C) is no separator.
 TEST_F(OpenFileDialogTest, InitialDirectory) {
+    fake::useCodePage(932);
+    const std::string dbcs = "T:\\dbcs\\" + doublebyte::kSource;
+    addDirectory("T:\\dbcs");
+    addFile(dbcs + ".txt");
+    addDirectory(dbcs);
     struct Row {
         std::string initialPath;
         std::string initialDir;
@@ -42,6 +49,8 @@ TEST_F(OpenFileDialogTest, InitialDirectory) {
         {"\\\\other\\share\\f.txt", ""},
         {"notes.txt", "\\"},
         {"C:/data/report.txt", "C:/data"},
+        {dbcs + ".txt", "T:\\dbcs"},
+        {dbcs, dbcs},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE("initial path [" + row.initialPath + "]");
@@ -65,7 +74,10 @@ TEST_F(OpenFileDialogTest, FillsTheDialogRecord) {
     EXPECT_EQ(call.flags, 4u);
 }
 
+// Under 932, where ポ is 83 7C: only whole '|' characters separate.
 TEST_F(OpenFileDialogTest, Filters) {
+    fake::useCodePage(932);
+    const std::string report = doublebyte::kReport;
     struct Row {
         std::string filter;
         std::string list;
@@ -79,6 +91,7 @@ TEST_F(OpenFileDialogTest, Filters) {
         // The text ends at its first NUL, like every text handed to the platform.
         {"\0x"s, kDefaultFilterList},
         {"Text|*.txt||\0Other|*.o||"s, "Text\0*.txt\0\0"s},
+        {report + " (*.txt)|*.txt||", report + " (*.txt)\0*.txt\0\0"s},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE("filter [" + row.filter + "]");

@@ -1,18 +1,26 @@
-// The Windows layer's text conversions against the real ANSI code page. The
-// same cases run once per code page (1252, 1251, 1250, 932, 65001), each in a
-// Wine process whose locale selects it; PICKPATH_CODE_PAGE names the one the
+// The Windows layer's text conversions, and the path helpers and status query
+// over names of the code page, against the real ANSI code page. The same cases
+// run once per code page (1252, 1251, 1250, 932, 936, 950, 949, 65001), each in
+// a Wine process whose locale selects it; PICKPATH_CODE_PAGE names the one the
 // run is for, so a locale that did not take effect fails instead of testing
 // 1252 again.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "pathutil/file_status.h"
+#include "pathutil/path_exists.h"
+#include "pathutil/path_helpers.h"
 #include "platform/platform_win32.h"
+#include "tests/support/double_byte.h"
+#include "tests/support/temp_folder.h"
 
 namespace pickpath::platform {
 namespace {
@@ -62,6 +70,16 @@ const std::map<unsigned, std::vector<NarrowRow>> kRowsByCodePage = {
       {"halfwidth katakana takes one", L"\uff71", 0, "\xB1"},
       {"yen sign is never a backslash", L"C:\u00a5a", kInvalidFileName, ""},
       {"e acute has no form", L"caf\u00e9", kInvalidFileName, ""}}},
+    {936,
+     {{"a second byte 0x5C", L"\u8aa0", 0, "\xD5\x5C"},
+      {"e acute is a pinyin letter", L"caf\u00e9", 0, "caf\xA8\xA6"},
+      {"hangul has no form", L"\ud55c", kInvalidFileName, ""}}},
+    {950,
+     {{"a second byte 0x5C", L"\u529f", 0, "\xA5\x5C"},
+      {"e acute has no form", L"caf\u00e9", kInvalidFileName, ""}}},
+    {949,
+     {{"hangul", L"\ud55c", 0, "\xC7\xD1"},
+      {"e acute has no form", L"caf\u00e9", kInvalidFileName, ""}}},
     {65001,
      {{"Cyrillic", L"\u0444\u0430\u0439\u043b", 0, "\xD1\x84\xD0\xB0\xD0\xB9\xD0\xBB"},
       {"kanji", L"\u65e5\u672c", 0, "\xE6\x97\xA5\xE6\x9C\xAC"},
@@ -109,6 +127,9 @@ TEST(WidenAnsi, KeepsInnerNuls) {
         {1251, {"code page byte", "\xF4", L"\u0444"}},
         {1250, {"code page byte", "\xA3", L"\u0141"}},
         {932, {"double-byte character", "\x93\xFA", L"\u65e5"}},
+        {936, {"double-byte character", "\xD5\x5C", L"\u8aa0"}},
+        {950, {"double-byte character", "\xA5\x5C", L"\u529f"}},
+        {949, {"double-byte character", "\xC7\xD1", L"\ud55c"}},
         {65001, {"UTF-8 sequence", "\xC3\xA9", L"\u00e9"}},
     };
     std::vector<Row> rows = {
@@ -121,6 +142,60 @@ TEST(WidenAnsi, KeepsInnerNuls) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(widenAnsi(row.text.data(), row.text.size()), row.wide);
     }
+}
+
+// The path helpers in the real ANSI code page: a second byte 0x5C is part of
+// its character, never a separator.
+TEST(PathHelpersInCodePage, SecondByteIsNeverASeparator) {
+    int checked = 0;
+    for (const doublebyte::PathRow& row : doublebyte::pathRows()) {
+        if (row.codePage != GetACP()) continue;
+        SCOPED_TRACE("path [" + row.path + "]");
+        ++checked;
+        EXPECT_EQ(normalizeSeparators(row.path, '\\'), row.normalized);
+        EXPECT_EQ(parentDirectory(row.path), row.parent);
+    }
+    EXPECT_GT(checked, 0) << "no rows for code page " << GetACP();
+}
+
+// A folder named by one character of the code page (one that ends in 0x5C
+// where the code page has one) holds a.txt; beside it lies a decoy whose name
+// is the folder's run into the file's. A path with '/' in it reaches the file
+// inside the folder, never the decoy.
+TEST(FileStatusInCodePage, ReachesTheFileInsideTheFolder) {
+    struct Name {
+        std::wstring wide;
+        std::string narrow;
+    };
+    const std::map<unsigned, Name> names = {
+        {1252, {L"caf\u00e9", "caf\xE9"}},   {1251, {L"\u0444", "\xF4"}},
+        {1250, {L"\u0141", "\xA3"}},         {932, {L"\u8868", "\x95\x5C"}},
+        {936, {L"\u904b", "\xDF\x5C"}},     {950, {L"\u8a31", "\xB3\x5C"}},
+        {949, {L"\ud55c", "\xC7\xD1"}},     {65001, {L"\u8868", "\xE8\xA1\xA8"}},
+    };
+    const auto name = names.find(GetACP());
+    ASSERT_NE(name, names.end()) << "no name for code page " << GetACP();
+    const TempFolder folder;
+    const std::string base = folder.path();
+    const std::wstring wideBase(base.begin(), base.end());  // an ASCII temp path
+    const std::wstring wideFolder = wideBase + L"\\" + name->second.wide;
+    ASSERT_TRUE(CreateDirectoryW(wideFolder.c_str(), nullptr));
+    for (const auto& [file, content] : {std::pair<std::wstring, std::string>{wideFolder + L"\\a.txt", "inner"},
+                                        {wideFolder + L"a.txt", "the decoy"}}) {
+        std::FILE* out = _wfopen(file.c_str(), L"wb");
+        ASSERT_NE(out, nullptr);
+        std::fputs(content.c_str(), out);
+        std::fclose(out);
+    }
+    std::string slashed = base;
+    std::replace(slashed.begin(), slashed.end(), '\\', '/');
+    slashed += "/" + name->second.narrow;
+
+    const FileStatus inner(slashed + "\\a.txt");
+    EXPECT_FALSE(inner.failed());
+    EXPECT_EQ(inner.size(), 5);
+    EXPECT_TRUE(pathExists(slashed + "/a.txt", false));
+    EXPECT_FALSE(pathExists(slashed + "/b.txt", false));
 }
 
 }  // namespace

@@ -1,0 +1,63 @@
+#pragma once
+
+// Characters of the double-byte ANSI code pages, as their bytes there, chosen
+// because their second byte is a separator or the filter's '|' (0x5C, 0x7C) in
+// that code page: a byte-wise scan would cut them in half.
+
+#include <string>
+#include <vector>
+
+namespace pickpath::doublebyte {
+
+// 932, Japanese.
+const std::string kSo = "\x83\x5C";                           // ソ
+const std::string kSource = kSo + "\x81\x5B" "\x83\x58";      // ソース
+const std::string kHyo = "\x95\x5C";                          // 表
+const std::string kNou = "\x94\x5C";                          // 能
+const std::string kReport = "\x83\x8C" "\x83\x7C" "\x81\x5B" "\x83\x67";  // レポート, ポ 83 7C
+// 936, Simplified Chinese.
+const std::string kCheng = "\xD5\x5C";  // 誠
+const std::string kYun = "\xDF\x5C";    // 運
+// 950, Traditional Chinese.
+const std::string kGong = "\xA5\x5C";   // 功
+const std::string kXu = "\xB3\x5C";     // 許
+// 949, Korean: no character has 0x5C as its second byte.
+const std::string kHan = "\xC7\xD1";    // 한
+
+// What the path helpers give for a path in one ANSI code page. 949 has no
+// character that ends in 0x5C, and in a single-byte code page the bytes of ソ
+// are two characters, the second a backslash.
+struct PathRow {
+    unsigned codePage;
+    std::string path;
+    std::string normalized;  // with the backslash as separator
+    std::string parent;
+};
+
+inline std::vector<PathRow> pathRows() {
+    const std::string dir = "C:\\dir\\";
+    const std::string share = "\\\\srv\\share\\";
+    return {
+        {932, dir + kSource + ".txt", dir + kSource + ".txt", "C:\\dir"},
+        {932, "C:\\" + kHyo + "\\a.txt", "C:\\" + kHyo + "\\a.txt", "C:\\" + kHyo},
+        {932, "C:/dir/" + kHyo + "\\a.txt", dir + kHyo + "\\a.txt", "C:/dir/" + kHyo},
+        {932, share + kNou + "\\x", share + kNou + "\\x", share + kNou},
+        {932, dir + kSo, dir + kSo, "C:\\dir"},
+        {932, dir + kSo + "\\", dir + kSo, dir + kSo},
+        {932, "//srv//share/" + kSo + "/", share + kSo, "//srv//share/" + kSo},
+        {932, dir + "\x83", dir + "\x83", "C:\\dir"},  // a lone lead byte at the end
+        {936, dir + kCheng + ".txt", dir + kCheng + ".txt", "C:\\dir"},
+        {936, "C:/dir/" + kYun + "\\a.txt", dir + kYun + "\\a.txt", "C:/dir/" + kYun},
+        {950, dir + kGong + ".txt", dir + kGong + ".txt", "C:\\dir"},
+        {950, "C:/dir/" + kXu + "\\a.txt", dir + kXu + "\\a.txt", "C:/dir/" + kXu},
+        {949, dir + kHan + ".txt", dir + kHan + ".txt", "C:\\dir"},
+        {949, "C:/dir/" + kHan + "\\a.txt", dir + kHan + "\\a.txt", "C:/dir/" + kHan},
+        {1252, dir + kSo, dir + "\x83", dir + "\x83"},
+        {1251, "C:/dir/" + kHyo + "\\a.txt", dir + "\x95\\a.txt", "C:/dir/" + kHyo},
+        {1250, dir + kSo, dir + "\x83", dir + "\x83"},
+        // 表 in UTF-8: no byte of a multi-byte sequence is ASCII.
+        {65001, "C:/dir/\xE8\xA1\xA8\\a.txt", dir + "\xE8\xA1\xA8\\a.txt", "C:/dir/\xE8\xA1\xA8"},
+    };
+}
+
+}  // namespace pickpath::doublebyte
