@@ -29,7 +29,10 @@ platform::WindowHandle findConsoleWindow() {
     platform::sleepMilliseconds(kTitleSettleMilliseconds);
     const platform::WindowHandle window = platform::findWindowByTitle(lookupTitle.c_str());
     platform::setConsoleTitle(savedTitle.c_str());
-    return window;
+    // The title need not reach a window: Windows Terminal shows it late or not
+    // at all, and Wine makes a console's window only when it is asked for. The
+    // console's own window is then the owner (the Terminal keeps it in front).
+    return window != nullptr ? window : platform::consoleWindow();
 }
 
 std::string pickPath(bool folderMode) {

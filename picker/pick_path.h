@@ -13,7 +13,8 @@ namespace pickpath {
 std::string pickPath(bool folderMode);
 
 // This process's console window, found by briefly giving the console a unique
-// title ("<tick count>/<process id>"); null when there is none.
+// title ("<tick count>/<process id>"); when that finds nothing, the window the
+// platform names as the console's own; null when there is no console.
 platform::WindowHandle findConsoleWindow();
 
 }  // namespace pickpath

@@ -43,13 +43,43 @@ TEST_F(PickPathTest, ConsoleTitleComesBackCutTo1023Characters) {
     EXPECT_EQ(platform().consoleTitle, std::string(1023, 't'));
 }
 
-TEST_F(PickPathTest, NoConsoleMeansNoOwner) {
-    platform().hasConsole = false;
-    int console;
-    platform().consoleWindow = &console;
-    EXPECT_EQ(findConsoleWindow(), nullptr);
-    pickPath(false);
-    EXPECT_EQ(platform().openCalls[0].owner, nullptr);
+// The lookup by title comes first; only when it finds nothing is the console's
+// own window the owner (Windows Terminal, Wine). The title comes back each time.
+TEST_F(PickPathTest, OwnerIsTheConsoleWindow) {
+    struct Row {
+        std::string name;
+        bool hasConsole;
+        bool titleFindsWindow;
+        bool owned;
+        bool askedForConsoleWindow;
+    };
+    const std::vector<Row> rows = {
+        {"the title finds the window", true, true, true, false},
+        {"the title finds nothing", true, false, true, true},
+        {"no console", false, false, false, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fake::reset();
+        int console;
+        platform().consoleTitle = "My console";
+        platform().consoleWindow = &console;
+        platform().hasConsole = row.hasConsole;
+        platform().titleFindsWindow = row.titleFindsWindow;
+        pickPath(false);
+        ASSERT_EQ(platform().openCalls.size(), 1u);
+        EXPECT_EQ(platform().openCalls[0].owner, row.owned ? &console : nullptr);
+        // After the lookup: the title restored, then the console's window asked for if needed.
+        std::vector<std::string> tail = {row.hasConsole ? "setConsoleTitle My console" : "setConsoleTitle "};
+        if (row.askedForConsoleWindow) tail.push_back("consoleWindow");
+        tail.push_back("getOpenFileName");
+        const auto& log = platform().log;
+        ASSERT_GE(log.size(), tail.size());
+        EXPECT_EQ(std::vector<std::string>(log.end() - tail.size(), log.end()), tail);
+        if (row.hasConsole) {
+            EXPECT_EQ(platform().consoleTitle, "My console");
+        }
+    }
 }
 
 TEST_F(PickPathTest, EachDialogStartsAtThePreviousPick) {
