@@ -51,6 +51,18 @@ act() {
   xdotool key --delay 300 ${@: -1} 2>/dev/null
 }
 
+# handed_folders FILE: the initial folder each Open dialog was handed, one a
+# line, from the standard error of a run with WINEDEBUG=-all,trace+commdlg.
+handed_folders() {
+  grep -a -o 'Before manipulation.*dir = L"[^"]*"' "$1" | sed 's/.*dir = L"//; s/"$//; s/\\\\/\\/g'
+}
+
+# window_type WINDOW: the X11 window type Wine gave a window:
+# _NET_WM_WINDOW_TYPE_DIALOG for a window with an owner, _NET_WM_WINDOW_TYPE_NORMAL without.
+window_type() {
+  xprop -display "$DISPLAY" -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | sed 's/.* = //'
+}
+
 # wait_exit PID: the exit status of a background run, or 124 after 60 s.
 wait_exit() {
   for _ in $(seq 600); do

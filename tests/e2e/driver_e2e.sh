@@ -50,7 +50,8 @@ recorded >/dev/null
 
 if [ "$MODE" = wine ]; then
   # Echo mode writes an argument only in its exact ANSI form, else an empty line;
-  # a fullwidth quote is an ordinary character, never a quote.
+  # a fullwidth quote is an ordinary character, never a quote. Double-byte
+  # (932, 936) and UTF-8 (65001) arguments come back in their exact bytes.
   # Rows: locale, the argument, what is written (before the line end).
   locales=$WINE_BUILD/locales
   rows=(
@@ -62,6 +63,13 @@ if [ "$MODE" = wine ]; then
     "ru_RU.UTF-8|файл.txt|"$'\xf4\xe0\xe9\xeb'".txt"
     "ru_RU.UTF-8|café|"
     "pl_PL.UTF-8|Łódź.txt|"$'\xa3\xf3\x64\x9f'".txt"
+    "ja_JP.UTF-8|ソース.txt|"$'\x83\x5c\x81\x5b\x83\x58'".txt"
+    "ja_JP.UTF-8|日本 表|"$'\x93\xfa\x96\x7b \x95\x5c'
+    "ja_JP.UTF-8|café|"
+    "zh_CN.UTF-8|誠運|"$'\xd5\x5c\xdf\x5c'
+    "hi_IN.UTF-8|日本|"$'\xe6\x97\xa5\xe6\x9c\xac'
+    "hi_IN.UTF-8|файл.txt|"$'\xd1\x84\xd0\xb0\xd0\xb9\xd0\xbb'".txt"
+    "hi_IN.UTF-8|😀|"$'\xf0\x9f\x98\x80'
   )
   for row in "${rows[@]}"; do
     locale=${row%%|*} written=${row#*|}

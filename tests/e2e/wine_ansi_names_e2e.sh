@@ -16,8 +16,10 @@ export LC_ALL=C.UTF-8
 PROBE=$BUILD/tests/picker_probe.exe
 work=$(mktemp -d)
 tdir=$BUILD/wine-t/names-$$
-mkdir -p "$tdir/uni/a-plain" "$tdir/uni/папка"
+mkdir -p "$tdir/uni/a-plain" "$tdir/uni/папка" "$tdir/dbcs"
 for name in файл.txt Łódź.txt café.txt seed.txt; do echo "$name" >"$tdir/uni/$name"; done
+echo source >"$tdir/dbcs/ソース.txt"
+source932=$'\x83\x5c\x81\x5b\x83\x58'  # ソース in code page 932: ソ ends in 0x5C
 record_waits "$tdir/stubs"
 T="T:\\names-$$"
 
@@ -60,14 +62,28 @@ in_locale() {
   export LC_ALL=$saved
 }
 
-# The folder browser, opened at uni by a file pick in it: the keys Right Down
-# select its first subfolder (a-plain), Right Down Down the second (папка).
-# Wine translates the browser's title ("Обзор" under ru_RU).
+# handed PATH SHOT: picking mode under Wine's commdlg trace, choosing PATH in the
+# first dialog and cancelling the second; `work/err` gets the folder each
+# dialog was handed, one a line.
+handed() {
+  WINEDEBUG=-all,trace+commdlg run_program >/dev/null 2>"$work/trace" &
+  local pid=$! w
+  w=$(wait_window Open) && act "$w" "$2" "$1" Return
+  w=$(wait_window Open "$w") && act "$w" "$2-next" Escape
+  wait_exit $pid
+  status=$?
+  handed_folders "$work/trace" >"$work/err"
+}
+
+# browse KEYS SHOT [SEED]: the folder browser, opened at uni by a file pick in it
+# (or at the folder of SEED): the keys "Right Down Return" select its first
+# subfolder (a-plain), "Right Down Down Return" the second (папка), "Return"
+# the folder it opened at. Wine translates the browser's title ("Обзор" under ru_RU).
 browse() {
   run_windows "$PROBE" file folder >/dev/null 2>"$work/err" &
   local pid=$! w
-  w=$(wait_window Open) && act "$w" "$2-seed" "$T\\uni\\seed.txt" Return
-  w=$(wait_window 'Browse for Folder|Обзор.*') && act "$w" "$2" "$1 Return"
+  w=$(wait_window Open) && act "$w" "$2-seed" "${3:-$T\\uni\\seed.txt}" Return
+  w=$(wait_window 'Browse for Folder|Обзор.*|.*フォルダ.*') && act "$w" "$2" "$1"
   wait_exit $pid
   status=$?
 }
@@ -97,9 +113,9 @@ check "name with Ł and ź: failure 3002, then Test" "3002${EOL}Test${EOL}" \
 check "café.txt: the path with byte 0xE9, then Test" "$T\\uni\\caf"$'\xe9'".txt${EOL}Test${EOL}" \
   pick café.txt names-3-cp1252
 check "folder browser: a plain name comes back (the keys select the folder)" \
-  "$T\\uni\\seed.txt${EOL}$T\\uni\\a-plain${EOL}" browse "Right Down" names-4-browse-plain
+  "$T\\uni\\seed.txt${EOL}$T\\uni\\a-plain${EOL}" browse "Right Down Return" names-4-browse-plain
 check "folder browser: a Cyrillic folder gives an empty answer" \
-  "$T\\uni\\seed.txt${EOL}${EOL}" browse "Right Down Down" names-5-browse-cyrillic
+  "$T\\uni\\seed.txt${EOL}${EOL}" browse "Right Down Down Return" names-5-browse-cyrillic
 
 check "1251: a Cyrillic name comes back in its 1251 bytes" \
   "$T\\uni\\"$'\xf4\xe0\xe9\xeb'".txt${EOL}Test${EOL}" in_locale ru_RU.UTF-8 pick файл.txt names-6-cp1251
@@ -107,8 +123,17 @@ check "1251: a name with Ł and ź: failure 3002" "3002${EOL}Test${EOL}" \
   in_locale ru_RU.UTF-8 pick Łódź.txt names-7-cp1251-polish
 check "1251: folder browser: the Cyrillic folder in its 1251 bytes" \
   "$T\\uni\\seed.txt${EOL}$T\\uni\\"$'\xef\xe0\xef\xea\xe0'"${EOL}" \
-  in_locale ru_RU.UTF-8 browse "Right Down Down" names-8-cp1251-browse
+  in_locale ru_RU.UTF-8 browse "Right Down Down Return" names-8-cp1251-browse
 check "1250: a name with Ł and ź comes back in its 1250 bytes" \
   "$T\\uni\\"$'\xa3\xf3\x64\x9f'".txt${EOL}Test${EOL}" in_locale pl_PL.UTF-8 pick Łódź.txt names-9-cp1250
+
+
+# 932, where ソ ends in 0x5C: after a pick of ソース.txt the next Open dialog is
+# handed its folder, and the folder browser opens with that folder selected.
+check "932: after ソース.txt the next Open dialog starts in its folder" \
+  "$(printf '\n%s\\dbcs' "$T")"$'\n' in_locale ja_JP.UTF-8 handed "$T\\dbcs\\ソース.txt" names-10-cp932-open
+check "932: the folder browser opens at the folder of ソース.txt" \
+  "$T\\dbcs\\${source932}.txt${EOL}$T\\dbcs${EOL}" \
+  in_locale ja_JP.UTF-8 browse Return names-11-cp932-browse "$T\\dbcs\\ソース.txt"
 
 finish
