@@ -1,21 +1,29 @@
-// Without quote characters, normalizeSeparators equals the direct statement of
-// its rules for both separators; with them it must still return and use only
-// the requested separator outside quoted components.
+// normalizeSeparators equals the independent statements of its rule for both
+// separators: in a single-byte code page the splits and joins, quotes
+// included; in code page 932 (chosen by the input's first byte) the direct rule
+// applied to characters, for paths without quotes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "pathutil/path_helpers.h"
+#include "tests/support/fake_platform.h"
 #include "tests/support/reference_normalize.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string input(reinterpret_cast<const char*>(data), size);
+    if (size == 0) return 0;
+    const bool doubleByte = data[0] % 2 == 1;
+    pickpath::fake::useCodePage(doubleByte ? 932 : 1252);
+    const std::string input(reinterpret_cast<const char*>(data + 1), size - 1);
     const std::string path = input.c_str();
+    const auto& leadBytes = pickpath::fake::platform().leadBytes;
     for (char separator : {'\\', '/'}) {
         const std::string got = pickpath::normalizeSeparators(input, separator);
-        if (!pickpath::reference::hasQuote(path)) {
-            if (got != pickpath::reference::normalize(path, separator)) std::abort();
+        if (!doubleByte) {
+            if (got != pickpath::reference::normalizeBySplitting(path, separator)) std::abort();
+        } else if (!pickpath::reference::hasQuote(path)) {
+            if (got != pickpath::reference::normalize(path, separator, leadBytes)) std::abort();
         }
     }
     return 0;
