@@ -66,6 +66,11 @@ expect_same_file() {
   fi
 }
 
+# expect_contains NAME TEXT ACTUAL: ACTUAL holds TEXT.
+expect_contains() {
+  if [[ $3 == *"$2"* ]]; then pass "$1"; else fail "$1"; echo "  expected to hold [$2], got [$3]"; fi
+}
+
 # expect_equal NAME EXPECTED ACTUAL
 expect_equal() {
   if [ "$2" = "$3" ]; then pass "$1"; else fail "$1"; echo "  expected [$2], got [$3]"; fi
