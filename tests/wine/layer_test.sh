@@ -1,10 +1,13 @@
 #!/bin/bash
 # The Wine layer's own decisions, made with stand-in loaders in a temp folder
-# (no prefix and no 32-bit support needed): the set-up (and its probe alone)
-# runs, skips or fails. Only an i386 loader that the kernel cannot execute
-# ("Exec format error") may be skipped, and only where the layer allows it;
-# then the reason is left for the runner. Every other broken loader fails the
-# set-up, which shows the probe's output.
+# (no prefix and no 32-bit support needed):
+#
+# - The set-up (and its probe alone) runs, skips or fails. Only an i386 loader
+#   that the kernel cannot execute ("Exec format error") may be skipped, and
+#   only where the layer allows it; then the reason is left for the runner.
+#   Every other broken loader fails the set-up, which shows the probe's output.
+# - The runner passes a GoogleTest case only when its program exits 0 and
+#   reports exactly one passed case; it skips nothing but what the set-up skipped.
 #
 #   layer_test.sh
 set -u
@@ -90,5 +93,44 @@ for row in "${rows[@]}"; do
   [ "$want" = 77 ] || expect_equal "$name: no skip is left for the runner" "" \
     "$(cat "$build/wine-unavailable" 2>/dev/null)"
 done
+
+# The runner, configured as CMake configures it, over a loader that runs its
+# first argument as a shell command (the "program").
+printf '#!/bin/sh\nexec sh -c "$1"\n' >"$loaders/runs-snippet"
+chmod +x "$loaders/runs-snippet"
+runner=$work/wine-run.sh
+sed -e "s|@CMAKE_BINARY_DIR@|$work|g" -e "s|@PICKPATH_WINEPREFIX@|$work/wineprefix|g" \
+  -e "s|@PICKPATH_WINE_LOADER@|$loaders/runs-snippet|g" "$here/wine-run.sh.in" >"$runner"
+chmod +x "$runner"
+
+# Rows: the runner's mode | what the program does | the runner's status.
+passed='printf "[  PASSED  ] 1 test.\r\n"'
+rows=(
+  "--one-case|$passed|0"
+  "--one-case|$passed; exit 3|3"
+  "--one-case|$passed; exit 77|1"
+  "--one-case|printf \"[  PASSED  ] 0 tests.\r\n\"|1"
+  "--one-case|printf \"[  PASSED  ] 2 tests.\r\n\"|1"
+  "--one-case|$passed; $passed|1"
+  "--one-case|exit 0|1"
+  "plain|exit 3|3"
+  "plain|exit 0|0"
+)
+for row in "${rows[@]}"; do
+  IFS='|' read -r mode program want <<<"$row"
+  if [ "$mode" = plain ]; then
+    "$runner" "$program" >"$work/out" 2>&1
+  else
+    "$runner" "$mode" "$program" >"$work/out" 2>&1
+  fi
+  expect_equal "runner $mode, a program that does [$program]: status $want" "$want" $?
+done
+
+# Once the set-up skipped the layer, the runner runs nothing and skips too.
+echo "the reason" >"$work/wine-unavailable"
+output=$("$runner" --one-case "touch '$work/ran'")
+expect_equal "runner after a skipped set-up: status 77" 77 $?
+expect_equal "runner after a skipped set-up: it says why" "skipped: the reason" "$output"
+expect_equal "runner after a skipped set-up: the program never ran" "" "$(ls "$work/ran" 2>/dev/null)"
 
 finish
