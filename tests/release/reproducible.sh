@@ -60,9 +60,9 @@ expect_equal "$reason" 0 $?
 
 # The same check refuses a record of another exe (the README's hash) and a missing one.
 { sha256sum "$work/README.md" | cut -d' ' -f1; echo "passed the windows-x86 tests"; } >"$work/other-exe.txt"
-for row in "$work/other-exe.txt" "$work/missing.txt"; do
-  reason=$(tested "$row")
-  expect_equal "the check refuses $(basename "$row"): $reason" 1 $?
+for row in other-exe missing; do
+  reason=$(tested "$work/$row.txt")
+  expect_equal "the check refuses the record $row.txt: $reason" 1 $?
 done
 
 finish
