@@ -45,13 +45,16 @@ TEST_F(RunDriverTest, Modes) {
          {DialogScript::pick("C:\\caf\xE9.txt"), DialogScript::fail(0x3002),
           DialogScript::pick("C:\\never.txt")},
          "C:\\caf\xE9.txt\n3002\nTest\n", 2},
-        // On Windows the arguments are the platform's own split of the wide
-        // command line, never the runtime's best-fit argv ("????.txt", "Lodz.txt").
-        {"names beyond the code page come back empty", {"pickpath", "????.txt", "Lodz.txt", "caf\xE9"},
+        // On Windows the arguments are the platform's own split and conversion
+        // of the wide command line (the Windows system tests check those), never
+        // the runtime's best-fit argv ("????.txt", "Lodz.txt", or a fullwidth
+        // quote turned into a real one that splits): the driver writes the
+        // platform's arguments as they come, an empty one as an empty line.
+        {"the platform's arguments are written, not argv's", {"pickpath", "????.txt", "Lodz.txt", "caf\xE9"},
          {}, "\n\ncaf\xE9\nTest\n", 0,
          std::vector<std::string>{"pickpath", "", "", "caf\xE9"}},
-        {"a fullwidth quote never splits an argument", {"pickpath", "a\"", "b"}, {}, "\nTest\n", 0,
-         std::vector<std::string>{"pickpath", ""}},
+        {"as many lines as the platform's arguments, not argv's", {"pickpath", "a\"", "b"}, {},
+         "\nTest\n", 0, std::vector<std::string>{"pickpath", ""}},
         {"the platform's count decides the mode", {"pickpath", "x"}, {}, "Test\n", 1,
          std::vector<std::string>{"pickpath"}},
     };

@@ -49,11 +49,16 @@ record_waits() {
   export PICKPATH_TIMEOUT_LOG
 }
 
-# planted_timeout DIR: a timeout.bat in DIR that appends its arguments to
-# DIR/planted.txt: it must never run.
+# planted_timeout DIR KIND: a timeout.KIND (exe, com, cmd or bat) in DIR that
+# appends its arguments to DIR/planted.txt: it must never run. An exe or com is
+# a copy of the build's planted_timeout.exe, which records to the file that
+# PICKPATH_PLANTED_LOG names: the caller sets it to that file.
 planted_timeout() {
   mkdir -p "$1"
-  printf '@>>"%%~dp0planted.txt" echo [%%*]\r\n' >"$1/timeout.bat"
+  case $2 in
+    exe | com) cp "$WINE_BUILD/tests/planted_timeout.exe" "$1/timeout.$2" ;;
+    *) printf '@>>"%%~dp0planted.txt" echo [%%*]\r\n' >"$1/timeout.$2" ;;
+  esac
 }
 
 # expect_same_file NAME EXPECTED-FILE ACTUAL-FILE: both files exist and hold the same bytes.
@@ -64,6 +69,11 @@ expect_same_file() {
     fail "$1"
     cmp "$2" "$3" 2>&1 | head -3 | sed 's/^/  /'
   fi
+}
+
+# expect_contains NAME TEXT ACTUAL: ACTUAL holds TEXT.
+expect_contains() {
+  if [[ $3 == *"$2"* ]]; then pass "$1"; else fail "$1"; echo "  expected to hold [$2], got [$3]"; fi
 }
 
 # expect_equal NAME EXPECTED ACTUAL

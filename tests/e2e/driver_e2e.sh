@@ -108,20 +108,25 @@ if [ "$MODE" = wine ]; then
   done
   [ -f "$probe" ] || fail "argv_probe.exe was built"
 
-  # Nothing planted runs: a timeout.bat in the current folder and another on the
-  # search path stay untouched; the system's own timeout.exe runs once, with 5.
+  # Nothing planted runs: a timeout.exe, .com, .cmd or .bat in the current folder
+  # (cwd) or on the search path (WINEPATH) stays untouched; the system's own
+  # timeout.exe runs once, with 5. One file per run, so that each is the one a
+  # search for the bare name would find there.
   planted=$WINE_BUILD/wine-t/planted-$$
-  planted_timeout "$planted/cwd"
-  planted_timeout "$planted/path"
-  (cd "$planted/cwd" && WINEPATH="$(windows_path "$planted/path")" "$WINE_RUN" "$PROGRAM" x \
-    >"$work/out" 2>"$work/err")
-  expect_bytes "planted timeout.bat: echo as usual" "x${EOL}Test${EOL}" "$work/err"
-  expect_equal "planted timeout.bat: the system's timeout.exe ran once with 5" "[5]" "$(recorded)"
-  expect_equal "planted timeout.bat in the current folder: never ran" "" \
-    "$(cat "$planted/cwd/planted.txt" 2>/dev/null)"
-  expect_equal "planted timeout.bat on WINEPATH: never ran" "" \
-    "$(cat "$planted/path/planted.txt" 2>/dev/null)"
-  rm -rf "$planted"
+  for place in cwd path; do
+    for kind in exe com cmd bat; do
+      name="planted timeout.$kind ($place)"
+      mkdir -p "$planted/cwd" "$planted/path"
+      planted_timeout "$planted/$place" "$kind"
+      (cd "$planted/cwd" && WINEPATH="$(windows_path "$planted/path")" \
+        PICKPATH_PLANTED_LOG="$(windows_path "$planted/$place")\\planted.txt" \
+        "$WINE_RUN" "$PROGRAM" x >"$work/out" 2>"$work/err")
+      expect_bytes "$name: echo as usual" "x${EOL}Test${EOL}" "$work/err"
+      expect_equal "$name: the system's timeout.exe ran once with 5" "[5]" "$(recorded)"
+      expect_equal "$name: never ran" "" "$(cat "$planted/$place/planted.txt" 2>/dev/null)"
+      rm -rf "$planted"
+    done
+  done
 fi
 
 # Without a command interpreter the closing command cannot run; the status is still 0.

@@ -40,11 +40,29 @@ expect_same_file "the README is the source's" "$source_dir/README.md" "$work/REA
 # 4. The exe is the one that a green windows-x86 run tested.
 unzip -p "$zip" pickpath.exe >"$work/pickpath.exe"
 shipped=$(sha256sum "$work/pickpath.exe" | cut -d' ' -f1)
-if [ -f "$record" ]; then
-  expect_equal "the exe is the one the windows-x86 run tested, which $(sed -n 2p "$record")" \
-    "$(sed -n 1p "$record")" "$shipped"
-else
-  fail "no record of a green windows-x86 run ($record): the test command writes it"
-fi
+
+# tested RECORD: 0 when RECORD exists and names the shipped exe, else 1; says which.
+tested() {
+  if [ ! -f "$1" ]; then
+    echo "no record of a green windows-x86 run ($1): the test command writes it"
+    return 1
+  fi
+  local hash
+  hash=$(sed -n 1p "$1")
+  if [ "$hash" != "$shipped" ]; then
+    echo "the record names another exe: $hash, the zip holds $shipped"
+    return 1
+  fi
+  echo "the exe is the one the windows-x86 run tested, which $(sed -n 2p "$1")"
+}
+reason=$(tested "$record")
+expect_equal "$reason" 0 $?
+
+# The same check refuses a record of another exe (the README's hash) and a missing one.
+{ sha256sum "$work/README.md" | cut -d' ' -f1; echo "passed the windows-x86 tests"; } >"$work/other-exe.txt"
+for row in other-exe missing; do
+  reason=$(tested "$work/$row.txt")
+  expect_equal "the check refuses the record $row.txt: $reason" 1 $?
+done
 
 finish

@@ -18,18 +18,22 @@
 # prints a warning on stderr whenever a dialog touches it.
 #
 # The prefix is a 64-bit one (with syswow64) that both loaders share; it is set
-# up with the 64-bit loader. A layer is skipped only when MAY_SKIP is 1 and the
-# kernel cannot execute its loader at all ("Exec format error"): then the reason
-# goes to <build>/wine-unavailable, the set-up exits 77, and so does every test
-# that starts a program through the build's wine-run.sh. Any other failure (a
-# missing loader, a prefix that cannot be made, a program that does not run, a
-# hang) fails the set-up with the output that shows why.
+# up with the 64-bit loader (wine64 and wineserver from PICKPATH_WINE_FOLDER,
+# /usr/lib/wine unless set). A layer is skipped only when MAY_SKIP is 1, its
+# loader is an i386 program (by its ELF header) and the kernel cannot execute
+# it ("Exec format error": a machine that does not run 32-bit code). Then the
+# reason goes to <build>/wine-unavailable, the set-up exits 77, and so does
+# every test that starts a program through the build's wine-run.sh. Any other
+# failure (a file of another machine type, a missing loader, a prefix that
+# cannot be made, a program that does not run, a hang) fails the set-up with
+# the output that shows why.
 set -uo pipefail
 action=$1
 export WINEPREFIX=$2
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine=/usr/lib/wine/wine64
-server=/usr/lib/wine/wineserver
+wine_folder=${PICKPATH_WINE_FOLDER:-/usr/lib/wine}
+wine=$wine_folder/wine64
+server=$wine_folder/wineserver
 build=$(dirname "$WINEPREFIX")
 unavailable=$build/wine-unavailable
 probe_seconds=${PICKPATH_PROBE_TIMEOUT:-120}
@@ -51,21 +55,38 @@ failed() {
   exit 1
 }
 
+# is_i386_elf FILE: whether FILE's ELF header says it is a 32-bit program for
+# Intel 80386: the magic, class 1 (32-bit) at byte 4 and machine 3 at bytes
+# 18-19 (little-endian).
+is_i386_elf() {
+  local header
+  header=$(od -An -tx1 -N20 "$1" 2>/dev/null | tr -d ' \n')
+  [ "${header:0:10}" = 7f454c4601 ] && [ "${header:36:4}" = 0300 ]
+}
+
 # probe_start LOADER MAY_SKIP: whether the kernel executes the loader at all.
-# 0 when it starts; 77, with the reason on stdout, when the kernel cannot
-# execute it and the layer may be skipped; else 1, with the reason.
+# 0 when it starts; 77, with the reason on stdout, when the loader is an i386
+# program that the kernel cannot execute and the layer may be skipped; else 1,
+# with the reason. "Exec format error" alone proves nothing: the kernel gives it
+# for a file of any machine it does not run, a broken one among them.
 probe_start() {
   local loader=$1 may_skip=$2 output status=0
-  output=$(bash -c 'exec "$@"' probe "$loader" --version 2>&1 </dev/null) || status=$?
+  output=$(timeout "$probe_seconds" bash -c 'exec "$@"' probe "$loader" --version 2>&1 </dev/null) ||
+    status=$?
   if [ "$status" -eq 126 ] && [[ $output == *"Exec format error"* ]]; then
+    if ! is_i386_elf "$loader"; then
+      echo "the kernel cannot execute $loader (Exec format error), and its header names no i386 program (its first 20 bytes:$(od -An -tx1 -N20 "$loader" | tr -s ' \n' ' '))"
+      return 1
+    fi
     if [ "$may_skip" = 1 ]; then
-      echo "the kernel cannot execute $loader (Exec format error): this machine does not run 32-bit programs"
+      echo "the kernel cannot execute $loader, an i386 program (Exec format error): this machine does not run 32-bit programs"
       return 77
     fi
     echo "the kernel cannot execute $loader (Exec format error), and this layer must run"
     return 1
   fi
   if [ "$status" -ne 0 ]; then
+    [ "$status" -eq 124 ] && output="(no answer within $probe_seconds s) $output"
     echo "$loader --version failed with status $status: $(printf '%s' "$output" | tr -d '\r' | head -n 3)"
     return 1
   fi

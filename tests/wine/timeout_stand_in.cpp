@@ -1,12 +1,18 @@
 // Stands in for Windows' own timeout.exe in the test prefix's system folder
 // (Wine ships none). It appends its arguments, as "[5]" and a line end, to the
-// file that PICKPATH_TIMEOUT_LOG names, and returns at once.
+// file that PICKPATH_TIMEOUT_LOG names, and returns at once. Built with
+// PICKPATH_LOG_VARIABLE set, it records to the file that variable names: the
+// end-to-end test plants such a copy where no timeout may run from.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#ifndef PICKPATH_LOG_VARIABLE
+#define PICKPATH_LOG_VARIABLE "PICKPATH_TIMEOUT_LOG"
+#endif
+
 int main(int argc, char** argv) {
-    const char* log = std::getenv("PICKPATH_TIMEOUT_LOG");
+    const char* log = std::getenv(PICKPATH_LOG_VARIABLE);
     if (log == nullptr || *log == '\0') return 0;
     std::string line = "[";
     for (int i = 1; i < argc; ++i) line += (i > 1 ? " " : "") + std::string(argv[i]);
