@@ -71,14 +71,14 @@ const std::map<unsigned, std::vector<NarrowRow>> kRowsByCodePage = {
       {"yen sign is never a backslash", L"C:\u00a5a", kInvalidFileName, ""},
       {"e acute has no form", L"caf\u00e9", kInvalidFileName, ""}}},
     {936,
-     {{"a second byte 0x5C", L"\u8aa0", 0, "\xD5\x5C"},
+     {{"a second byte 0x5C", L"\u8aa0", 0, doublebyte::kCheng},
       {"e acute is a pinyin letter", L"caf\u00e9", 0, "caf\xA8\xA6"},
       {"hangul has no form", L"\ud55c", kInvalidFileName, ""}}},
     {950,
-     {{"a second byte 0x5C", L"\u529f", 0, "\xA5\x5C"},
+     {{"a second byte 0x5C", L"\u529f", 0, doublebyte::kGong},
       {"e acute has no form", L"caf\u00e9", kInvalidFileName, ""}}},
     {949,
-     {{"hangul", L"\ud55c", 0, "\xC7\xD1"},
+     {{"hangul", L"\ud55c", 0, doublebyte::kHan},
       {"e acute has no form", L"caf\u00e9", kInvalidFileName, ""}}},
     {65001,
      {{"Cyrillic", L"\u0444\u0430\u0439\u043b", 0, "\xD1\x84\xD0\xB0\xD0\xB9\xD0\xBB"},
@@ -127,9 +127,9 @@ TEST(WidenAnsi, KeepsInnerNuls) {
         {1251, {"code page byte", "\xF4", L"\u0444"}},
         {1250, {"code page byte", "\xA3", L"\u0141"}},
         {932, {"double-byte character", "\x93\xFA", L"\u65e5"}},
-        {936, {"double-byte character", "\xD5\x5C", L"\u8aa0"}},
-        {950, {"double-byte character", "\xA5\x5C", L"\u529f"}},
-        {949, {"double-byte character", "\xC7\xD1", L"\ud55c"}},
+        {936, {"double-byte character", doublebyte::kCheng, L"\u8aa0"}},
+        {950, {"double-byte character", doublebyte::kGong, L"\u529f"}},
+        {949, {"double-byte character", doublebyte::kHan, L"\ud55c"}},
         {65001, {"UTF-8 sequence", "\xC3\xA9", L"\u00e9"}},
     };
     std::vector<Row> rows = {
@@ -168,10 +168,14 @@ TEST(FileStatusInCodePage, ReachesTheFileInsideTheFolder) {
         std::string narrow;
     };
     const std::map<unsigned, Name> names = {
-        {1252, {L"caf\u00e9", "caf\xE9"}},   {1251, {L"\u0444", "\xF4"}},
-        {1250, {L"\u0141", "\xA3"}},         {932, {L"\u8868", "\x95\x5C"}},
-        {936, {L"\u904b", "\xDF\x5C"}},     {950, {L"\u8a31", "\xB3\x5C"}},
-        {949, {L"\ud55c", "\xC7\xD1"}},     {65001, {L"\u8868", "\xE8\xA1\xA8"}},
+        {1252, {L"caf\u00e9", "caf\xE9"}},
+        {1251, {L"\u0444", "\xF4"}},
+        {1250, {L"\u0141", "\xA3"}},
+        {932, {L"\u8868", doublebyte::kHyo}},
+        {936, {L"\u904b", doublebyte::kYun}},
+        {950, {L"\u8a31", doublebyte::kXu}},
+        {949, {L"\ud55c", doublebyte::kHan}},
+        {65001, {L"\u8868", doublebyte::kHyoUtf8}},
     };
     const auto name = names.find(GetACP());
     ASSERT_NE(name, names.end()) << "no name for code page " << GetACP();

@@ -2,7 +2,8 @@
 
 // Characters of the double-byte ANSI code pages, as their bytes there, chosen
 // because their second byte is a separator or the filter's '|' (0x5C, 0x7C) in
-// that code page: a byte-wise scan would cut them in half.
+// that code page: a byte-wise scan would cut them in half. Beside them, the
+// UTF-8 form of one, in which no byte is ASCII.
 
 #include <string>
 #include <vector>
@@ -23,6 +24,8 @@ const std::string kGong = "\xA5\x5C";   // 功
 const std::string kXu = "\xB3\x5C";     // 許
 // 949, Korean: no character has 0x5C as its second byte.
 const std::string kHan = "\xC7\xD1";    // 한
+// 65001, UTF-8.
+const std::string kHyoUtf8 = "\xE8\xA1\xA8";  // 表
 
 // What the path helpers give for a path in one ANSI code page. 949 has no
 // character that ends in 0x5C, and in a single-byte code page the bytes of ソ
@@ -55,8 +58,7 @@ inline std::vector<PathRow> pathRows() {
         {1252, dir + kSo, dir + "\x83", dir + "\x83"},
         {1251, "C:/dir/" + kHyo + "\\a.txt", dir + "\x95\\a.txt", "C:/dir/" + kHyo},
         {1250, dir + kSo, dir + "\x83", dir + "\x83"},
-        // 表 in UTF-8: no byte of a multi-byte sequence is ASCII.
-        {65001, "C:/dir/\xE8\xA1\xA8\\a.txt", dir + "\xE8\xA1\xA8\\a.txt", "C:/dir/\xE8\xA1\xA8"},
+        {65001, "C:/dir/" + kHyoUtf8 + "\\a.txt", dir + kHyoUtf8 + "\\a.txt", "C:/dir/" + kHyoUtf8},
     };
 }
 
