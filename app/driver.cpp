@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app/write_line.h"
 #include "picker/pick_path.h"
 #include "platform/platform.h"
@@ -20,7 +21,7 @@ constexpr unsigned kDecimal = 10;
 
 int runDriver(int argc, char** argv) {
     std::setlocale(LC_ALL, "");
-    const std::vector<std::string> arguments = platform::programArguments(argc, argv);
+    const std::vector<std::string> arguments = programArguments(argc, argv);
     if (arguments.size() > 1) {
         for (std::size_t i = 1; i < arguments.size(); ++i) writeLine(arguments[i]);
     } else {

@@ -2,6 +2,7 @@
 
 #include "pathutil/file_status.h"
 #include "pathutil/path_helpers.h"
+#include "pathutil/picked_path.h"
 
 namespace pickpath {
 namespace {
@@ -11,7 +12,8 @@ constexpr std::uint32_t kNewDialogStyle = 0x40;
 constexpr std::uint32_t kNoNewFolderButton = 0x200;
 constexpr std::uint32_t kBrowseFlags = kReturnOnlyFileSystemDirs | kNewDialogStyle | kNoNewFolderButton;
 constexpr std::uintptr_t kSelectionIsPath = 1;
-constexpr std::uint32_t kPathBufferSize = 270;
+// The most bytes a folder's path may take, its NUL included.
+constexpr std::size_t kPathBufferSize = 270;
 
 }  // namespace
 
@@ -28,10 +30,15 @@ std::string browseForFolder(platform::WindowHandle owner, const std::string& ini
     request.callback = browseCallback;
     request.data = reinterpret_cast<std::intptr_t>(initialFolder.c_str());
 
+    // The apartment stays set up until the id list is converted and released.
+    const bool components = platform::initializeComponents();
     const platform::IdList chosen = platform::browseForFolder(request);
-    if (chosen == nullptr) return "";
-    const std::string path = pathFromIdList(chosen);
-    platform::freeIdList(chosen);
+    std::string path;
+    if (chosen != nullptr) {
+        path = pathFromIdList(chosen);
+        platform::freeIdList(chosen);
+    }
+    if (components) platform::uninitializeComponents();
     return path;
 }
 
@@ -43,9 +50,8 @@ int browseCallback(platform::WindowHandle window, std::uint32_t message, std::in
 }
 
 std::string pathFromIdList(platform::IdList idList) {
-    std::string buffer(kPathBufferSize, '\0');
-    platform::getPathFromIdList(idList, &buffer[0], kPathBufferSize);
-    return buffer.c_str();
+    const std::string path = pickedPathText(platform::getPathFromIdList(idList));
+    return path.size() < kPathBufferSize ? path : "";
 }
 
 }  // namespace pickpath

@@ -9,7 +9,8 @@ namespace pickpath {
 
 // The shell's folder browser owned by `owner`, with `initialPath` selected when
 // it is a folder, else its parent text (not tested for existence). Returns the
-// chosen folder's path, or "" on cancel or failure. Writes nothing.
+// chosen folder's path (see pathFromIdList), or "" on cancel or failure.
+// Writes nothing.
 std::string browseForFolder(platform::WindowHandle owner, const std::string& initialPath,
                             const std::string& title);
 
@@ -18,8 +19,9 @@ std::string browseForFolder(platform::WindowHandle owner, const std::string& ini
 int browseCallback(platform::WindowHandle window, std::uint32_t message, std::intptr_t lParam,
                    std::intptr_t data);
 
-// The file-system path of a browser answer, or "" for an item without one.
-// The id list is not released.
+// The file-system path of a browser answer, as pickedPathText writes it; ""
+// for an item without one, or one with no such text under 270 bytes. The id
+// list is not released.
 std::string pathFromIdList(platform::IdList idList);
 
 }  // namespace pickpath

@@ -9,7 +9,8 @@ namespace pickpath {
 // The Open dialog for one file, owned by `owner` (may be null). It opens in
 // `initialPath` when that is a folder, else in its parent when that exists.
 // `filter` is "Description|pattern||" (empty: all files). Returns the chosen
-// path, or "" on cancel; a failure also writes its code in hex on standard error.
+// path as pickedPathText writes it, or "" on cancel; a failure also writes its
+// code in hex on standard error (3002 for a path with no such text).
 std::string openFileDialog(platform::WindowHandle owner, const std::string& initialPath,
                            const std::string& filter, const std::string& title);
 

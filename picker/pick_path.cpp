@@ -20,15 +20,19 @@ constexpr char kFolderBrowserTitle[] = "";
 }  // namespace
 
 platform::WindowHandle findConsoleWindow() {
-    std::string savedTitle(kConsoleTitleBufferSize, '\0');
-    platform::getConsoleTitle(&savedTitle[0], kConsoleTitleBufferSize);
-    const std::string processId = formatUnsigned64(platform::currentProcessId(), kDecimal);
-    const std::string ticks = formatUnsigned64(platform::tickCount(), kDecimal);
-    const std::string lookupTitle = ticks + "/" + processId;
-    platform::setConsoleTitle(lookupTitle.c_str());
-    platform::sleepMilliseconds(kTitleSettleMilliseconds);
-    const platform::WindowHandle window = platform::findWindowByTitle(lookupTitle.c_str());
-    platform::setConsoleTitle(savedTitle.c_str());
+    // The title is saved and restored in full (any character, not only those of
+    // a code page). One that cannot be read could not be put back: no lookup then.
+    std::wstring savedTitle(kConsoleTitleBufferSize, L'\0');
+    platform::WindowHandle window = nullptr;
+    if (platform::getConsoleTitle(&savedTitle[0], kConsoleTitleBufferSize) != 0) {
+        const std::string processId = formatUnsigned64(platform::currentProcessId(), kDecimal);
+        const std::string ticks = formatUnsigned64(platform::tickCount(), kDecimal);
+        const std::string lookupTitle = ticks + "/" + processId;
+        platform::setConsoleTitle(std::wstring(lookupTitle.begin(), lookupTitle.end()).c_str());
+        platform::sleepMilliseconds(kTitleSettleMilliseconds);
+        window = platform::findWindowByTitle(lookupTitle.c_str());
+        platform::setConsoleTitle(savedTitle.c_str());
+    }
     // The title need not reach a window: Windows Terminal shows it late or not
     // at all, and Wine makes a console's window only when it is asked for. The
     // console's own window is then the owner (the Terminal keeps it in front).

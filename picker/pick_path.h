@@ -13,8 +13,9 @@ namespace pickpath {
 std::string pickPath(bool folderMode);
 
 // This process's console window, found by briefly giving the console a unique
-// title ("<tick count>/<process id>"); when that finds nothing, the window the
-// platform names as the console's own; null when there is no console.
+// title ("<tick count>/<process id>") and then its own again; when that finds
+// nothing, or the title cannot be read, the window the platform names as the
+// console's own; null when there is no console.
 platform::WindowHandle findConsoleWindow();
 
 }  // namespace pickpath

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,24 +24,27 @@ using IdList = void*;
 // closed pipe fails quietly instead of killing the process.
 void prepareProcess();
 
-// The program's arguments, its name first, as narrow texts. On Windows they are
-// split from the wide command line as the C runtime splits argv; an argument the
-// ANSI code page cannot hold exactly comes back empty. Elsewhere `argv` as it is.
-std::vector<std::string> programArguments(int argc, char** argv);
+// The whole command line in the platform's own text (GetCommandLineW), which
+// holds every argument exactly; nothing where the platform hands the arguments
+// over already split (POSIX: `argv` is the arguments).
+std::optional<std::wstring> wideCommandLine();
 
 // The platform's command that waits N seconds, with its trailing space:
 // "\"C:\Windows\system32\timeout.exe\" " (the system's own, by full path) or
 // "sleep ". Empty when the platform cannot name it.
 std::string waitCommandPrefix();
 
-// Runs `command` through the command interpreter and waits for it; the result is the runtime's.
+// Runs `command` through the system's own command interpreter and waits for it;
+// the result is the runtime's. On Windows that is the one COMSPEC names by a
+// full path, else cmd.exe of the system folder, never one found by a search.
 int runCommand(const std::string& command);
 
 // --- console and windows --------------------------------------------------
 
-// Copies the console title into `buffer` of `size` bytes (GetConsoleTitleA).
-std::uint32_t getConsoleTitle(char* buffer, std::uint32_t size);
-bool setConsoleTitle(const char* title);
+// Copies the console title into `buffer` of `size` characters; its length, 0
+// when it cannot be read (GetConsoleTitleW). The wide calls keep every character.
+std::uint32_t getConsoleTitle(wchar_t* buffer, std::uint32_t size);
+bool setConsoleTitle(const wchar_t* title);
 std::uint32_t currentProcessId();
 std::uint32_t tickCount();
 void sleepMilliseconds(std::uint32_t milliseconds);
@@ -60,8 +64,7 @@ struct OpenFileRequest {
     WindowHandle owner = nullptr;
     const char* filter = "";  // NUL-separated description/pattern pairs, ended by one more NUL
     std::uint32_t filterIndex = 0;
-    char* file = nullptr;  // receives the chosen path
-    std::uint32_t maxFile = 0;
+    std::uint32_t maxFile = 0;  // characters of the file-name buffer, its NUL included
     const char* initialDir = "";
     const char* title = "";
     std::uint32_t flags = 0;
@@ -77,10 +80,9 @@ inline std::size_t filterListLength(const char* list) {
 }
 
 // Shows the Open dialog; true when the user confirmed a choice, whose path is
-// then in `file`. A chosen path that the ANSI code page cannot hold exactly
-// (it would need '?' or a look-alike letter) is a failure with code 0x3002; one
-// that does not fit in `maxFile` bytes, a failure with code 0x3003.
-bool getOpenFileName(OpenFileRequest& request);
+// then in `chosen` as the dialog gives it (GetOpenFileNameW: UTF-16, not yet
+// in the ANSI code page).
+bool getOpenFileName(const OpenFileRequest& request, std::wstring& chosen);
 // The reason the last dialog returned false: 0 for a cancel (CommDlgExtendedError).
 std::uint32_t commDlgExtendedError();
 
@@ -103,12 +105,16 @@ struct BrowseRequest {
     std::intptr_t data = 0;
 };
 
+// Sets up the single-threaded component-object apartment the browser's new
+// style wants (CoInitializeEx); true when this call set it up, and
+// uninitializeComponents must then undo it once the id list is released.
+bool initializeComponents();
+void uninitializeComponents();
 // Shows the folder browser (SHBrowseForFolderA); nullptr on cancel or failure.
 IdList browseForFolder(const BrowseRequest& request);
-// Writes the id list's file-system path into `buffer` of `size` bytes
-// (SHGetPathFromIDList). Writes nothing and answers false for an item without
-// such a path, a path that does not fit, or one the ANSI code page cannot hold exactly.
-bool getPathFromIdList(IdList idList, char* buffer, std::uint32_t size);
+// The id list's file-system path as the shell gives it (SHGetPathFromIDListW);
+// "" for an item without one.
+std::wstring getPathFromIdList(IdList idList);
 // Releases an id list the browser returned (CoTaskMemFree).
 void freeIdList(IdList idList);
 
@@ -118,6 +124,15 @@ void freeIdList(IdList idList);
 // (IsDBCSLeadByte): 0x83 under 932, where 0x83 0x5C is one character. Never on
 // POSIX, where narrow text is UTF-8 and no multi-byte sequence holds an ASCII byte.
 bool isLeadByte(unsigned char byte);
+
+// `text`, up to its first NUL, in the ANSI code page when every character has
+// an exact form there; nothing when one would become '?' or a look-alike
+// (L"Łódź" under 1252). The POSIX stand-in holds a byte in each unit.
+std::optional<std::string> narrowExact(const std::wstring& text);
+
+// Whether two names are one for the file system: equal but for case, as
+// Windows compares them (CompareStringOrdinal); on POSIX, equal.
+bool sameFileName(const std::wstring& a, const std::wstring& b);
 
 // --- files and drives -----------------------------------------------------
 
@@ -136,7 +151,39 @@ int queryStatus(const char* path, StatusRecord& record);
 int accessPath(const char* path, int mode);
 // The type of the drive named by a head such as "C:" (GetDriveTypeA).
 std::uint32_t driveType(const char* head);
-// The network name behind a local device name (WNetGetConnectionA).
+// The network name behind a local device name (WNetGetConnectionW), written
+// into `buffer` of `*length` + 1 bytes only when the ANSI code page holds it
+// exactly; else an error code, and nothing written.
 std::uint32_t networkConnection(const char* head, char* buffer, std::uint32_t* length);
+
+// `path` with every component that has a short (8.3) name in that form
+// (GetShortPathNameW); "" when the item does not exist or the call fails.
+std::wstring shortPathName(const std::wstring& path);
+// `path` with every component in its long form (GetLongPathNameW); "" on failure.
+std::wstring longPathName(const std::wstring& path);
+
+// Whether this process sees a redirected file system: a 32-bit program under
+// WOW64, to which the system folder shows the SysWOW64 folder's items (IsWow64Process).
+bool fileSystemRedirected();
+
+// Which file system a path is looked up in: this process's own view, or the
+// native one that a 64-bit program sees (redirection off).
+enum class FileView { kProcess, kNative };
+
+// What tells one file-system item from another: its volume and its file index.
+struct FileIdentity {
+    std::uint32_t volume = 0;
+    std::uint64_t index = 0;
+    bool operator==(const FileIdentity& other) const {
+        return volume == other.volume && index == other.index;
+    }
+};
+
+// The identity of the item `path` names in `view` (GetFileInformationByHandle);
+// nothing when there is none.
+std::optional<FileIdentity> fileIdentity(const std::wstring& path, FileView view);
+// The full path of the item `path` names in this process's view, as the file
+// system names it (GetFinalPathNameByHandleW, without the "\\?\" prefix); "" on failure.
+std::wstring finalPath(const std::wstring& path);
 
 }  // namespace pickpath::platform

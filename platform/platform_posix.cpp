@@ -16,7 +16,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,11 +30,18 @@ namespace {
 constexpr std::uint32_t kDriveNoRootDir = 1;
 constexpr std::uint32_t kErrorBadDevice = 1200;
 constexpr std::uint32_t kDialogInitFailed = 2;
-constexpr std::uint32_t kDialogBufferTooSmall = 0x3003;
 constexpr std::size_t kMaxPath = 260;
 constexpr int kZenityCancelled = 1;
 
 std::uint32_t lastDialogError = 0;
+
+// A name's bytes, one in each unit: the stand-in's form of the dialogs' wide
+// answers, which narrowExact turns back into the same bytes.
+std::wstring widenBytes(const std::string& bytes) {
+    std::wstring units;
+    for (const char byte : bytes) units.push_back(static_cast<unsigned char>(byte));
+    return units;
+}
 
 std::string toPosixPath(const char* path) {
     std::string text = path;
@@ -170,17 +177,15 @@ struct BrowserWindow {
 
 void prepareProcess() { signal(SIGPIPE, SIG_IGN); }
 
-std::vector<std::string> programArguments(int argc, char** argv) {
-    return std::vector<std::string>(argv, argv + std::max(argc, 0));
-}
+std::optional<std::wstring> wideCommandLine() { return std::nullopt; }
 
 std::string waitCommandPrefix() { return "sleep "; }
 
 int runCommand(const std::string& command) { return std::system(command.c_str()); }
 
-std::uint32_t getConsoleTitle(char*, std::uint32_t) { return 0; }
+std::uint32_t getConsoleTitle(wchar_t*, std::uint32_t) { return 0; }
 
-bool setConsoleTitle(const char*) { return false; }
+bool setConsoleTitle(const wchar_t*) { return false; }
 
 std::uint32_t currentProcessId() { return static_cast<std::uint32_t>(getpid()); }
 
@@ -210,19 +215,19 @@ std::intptr_t sendMessage(WindowHandle window, std::uint32_t message, std::uintp
     return 1;
 }
 
-bool getOpenFileName(OpenFileRequest& request) {
+bool getOpenFileName(const OpenFileRequest& request, std::wstring& chosen) {
     const DialogAnswer answer = ask(false, request.title, toPosixPath(request.initialDir));
     lastDialogError = answer.outcome == Outcome::kFailed ? kDialogInitFailed : 0;
     if (answer.outcome != Outcome::kChosen) return false;
-    if (answer.path.size() >= request.maxFile) {
-        lastDialogError = kDialogBufferTooSmall;
-        return false;
-    }
-    std::memcpy(request.file, answer.path.c_str(), answer.path.size() + 1);
+    chosen = widenBytes(answer.path);
     return true;
 }
 
 std::uint32_t commDlgExtendedError() { return lastDialogError; }
+
+bool initializeComponents() { return false; }
+
+void uninitializeComponents() {}
 
 IdList browseForFolder(const BrowseRequest& request) {
     BrowserWindow window;
@@ -232,16 +237,25 @@ IdList browseForFolder(const BrowseRequest& request) {
     return new std::string(answer.path);
 }
 
-bool getPathFromIdList(IdList idList, char* buffer, std::uint32_t size) {
+std::wstring getPathFromIdList(IdList idList) {
     const std::string& path = *static_cast<std::string*>(idList);
-    if (path.size() >= kMaxPath || path.size() >= size) return false;
-    std::memcpy(buffer, path.c_str(), path.size() + 1);
-    return true;
+    return path.size() < kMaxPath ? widenBytes(path) : L"";
 }
 
 void freeIdList(IdList idList) { delete static_cast<std::string*>(idList); }
 
 bool isLeadByte(unsigned char) { return false; }
+
+std::optional<std::string> narrowExact(const std::wstring& text) {
+    std::string bytes;
+    for (const wchar_t unit : text) {
+        if (unit == L'\0') break;
+        bytes.push_back(static_cast<char>(static_cast<unsigned char>(unit)));
+    }
+    return bytes;
+}
+
+bool sameFileName(const std::wstring& a, const std::wstring& b) { return a == b; }
 
 int queryStatus(const char* path, StatusRecord& record) {
     struct stat status {};
@@ -259,5 +273,15 @@ int accessPath(const char* path, int mode) { return access(toPosixPath(path).c_s
 std::uint32_t driveType(const char*) { return kDriveNoRootDir; }
 
 std::uint32_t networkConnection(const char*, char*, std::uint32_t*) { return kErrorBadDevice; }
+
+std::wstring shortPathName(const std::wstring&) { return L""; }
+
+std::wstring longPathName(const std::wstring&) { return L""; }
+
+bool fileSystemRedirected() { return false; }
+
+std::optional<FileIdentity> fileIdentity(const std::wstring&, FileView) { return std::nullopt; }
+
+std::wstring finalPath(const std::wstring&) { return L""; }
 
 }  // namespace pickpath::platform

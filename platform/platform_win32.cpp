@@ -1,7 +1,7 @@
 // The platform layer on Windows: each function is one Win32 or C runtime call.
-// The dialogs' texts cross in UTF-16 (the wide calls) and come back in the ANSI
-// code page only when that holds them exactly; a lossy conversion could name a
-// different file, or a wildcard pattern.
+// The dialogs' texts cross in UTF-16 (the wide calls); they reach the ANSI code
+// page only through narrowExact, which refuses a lossy conversion: that could
+// name a different file, or a wildcard pattern.
 
 #include <windows.h>
 #include <cderr.h>
@@ -16,6 +16,9 @@
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
+#include <optional>
+#include <string>
 
 #include "platform/platform.h"
 #include "platform/platform_win32.h"
@@ -23,13 +26,16 @@
 namespace pickpath::platform {
 namespace {
 
-// The most bytes one UTF-16 unit takes in an ANSI code page: 2 in a double-byte
-// one, 3 in UTF-8 (a surrogate pair, two units, takes 4).
-constexpr std::size_t kMaxAnsiBytesPerUnit = 3;
-
-// The system's own wait command, named by full path so that no file of that
-// name in the current folder or on the search path runs in its place.
+// The system's own wait command and command interpreter, named by full path so
+// that no file of that name in the current folder or on the search path runs
+// in their place.
 constexpr char kWaitProgram[] = "\\timeout.exe";
+constexpr char kInterpreterProgram[] = "\\cmd.exe";
+
+// GetFinalPathNameByHandleW names a path "\\?\C:\dir" or "\\?\UNC\server\share".
+constexpr wchar_t kVerbatimPrefix[] = L"\\\\?\\";
+constexpr wchar_t kVerbatimUncPrefix[] = L"\\\\?\\UNC\\";
+constexpr wchar_t kUncPrefix[] = L"\\\\";
 
 // The dialog record ends at lpTemplateName (the platform's OPENFILENAME_SIZE_VERSION_400
 // layout, accepted by every Windows version): 76 bytes in the 32-bit product.
@@ -40,8 +46,7 @@ static_assert(kOpenFileRecordSize < sizeof(OPENFILENAMEW), "the short record mus
 static_assert(kBrowseInitialized == BFFM_INITIALIZED && kBrowseSetSelection == BFFM_SETSELECTIONA,
               "browser message numbers must match the platform's");
 
-// What the Open dialog's last call reported: its extended error, or a
-// conversion failure of the chosen path (FNERR_INVALIDFILENAME, FNERR_BUFFERTOOSMALL).
+// The Open dialog's extended error from its last call.
 DWORD lastDialogError = 0;
 
 // The folder browser calls back with the platform's calling convention; this
@@ -56,76 +61,77 @@ int CALLBACK browseTrampoline(HWND window, UINT message, LPARAM lParam, LPARAM c
     return browse->callback(window, message, lParam, browse->data);
 }
 
+// The system folder (GetSystemDirectoryA), or "" when it cannot be named.
+std::string systemFolder() {
+    char folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return "";
+    return std::string(folder, length);
+}
+
+// Whether `path` names an existing file by a full path: from a drive's root
+// ("C:\...") or a share ("\\server\share\...").
+bool namesFileByFullPath(const char* path) {
+    if (path == nullptr) return false;
+    const auto isSeparator = [](char c) { return c == '\\' || c == '/'; };
+    const bool letter = (path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z');
+    const bool fromRoot = letter && path[1] == ':' && isSeparator(path[2]);
+    const bool share = isSeparator(path[0]) && isSeparator(path[1]);
+    if (!fromRoot && !share) return false;
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// A path from a call that writes it into a buffer: `call(buffer, size)` answers
+// its length, or the size it needs (NUL included) when the buffer is too
+// small, or 0 on failure. "" on failure.
+template <typename Call>
+std::wstring pathFromCall(Call call) {
+    DWORD size = MAX_PATH;
+    for (;;) {
+        std::wstring buffer(size, L'\0');
+        const DWORD length = call(&buffer[0], size);
+        if (length == 0) return L"";
+        if (length < size) return buffer.substr(0, length);
+        size = length;
+    }
+}
+
+// A handle to `path` for reading its attributes only, folders too.
+HANDLE openForQuery(const std::wstring& path) {
+    return CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
 }  // namespace
 
 void prepareProcess() {}
 
-std::vector<std::wstring> splitCommandLine(const wchar_t* line) {
-    std::vector<std::wstring> arguments;
-    const wchar_t* p = line;
-    std::wstring name;
-    if (*p == L'"') {
-        for (++p; *p != L'\0' && *p != L'"'; ++p) name += *p;
-        if (*p == L'"') ++p;
-    } else {
-        for (; *p != L'\0' && *p != L' ' && *p != L'\t'; ++p) name += *p;
-    }
-    arguments.push_back(name);
-    for (;;) {
-        while (*p == L' ' || *p == L'\t') ++p;
-        if (*p == L'\0') break;
-        std::wstring argument;
-        bool grouped = false;
-        for (;;) {
-            std::size_t backslashes = 0;
-            for (; *p == L'\\'; ++p) ++backslashes;
-            bool literal = true;
-            if (*p == L'"') {
-                if (backslashes % 2 == 0) {
-                    if (grouped && p[1] == L'"') {
-                        ++p;  // "" inside a group: the second quote is kept
-                    } else {
-                        literal = false;
-                    }
-                    grouped = !grouped;
-                }
-                backslashes /= 2;
-            }
-            argument.append(backslashes, L'\\');
-            if (*p == L'\0' || (!grouped && (*p == L' ' || *p == L'\t'))) break;
-            if (literal) argument += *p;
-            ++p;
-        }
-        arguments.push_back(argument);
-    }
-    return arguments;
-}
-
-std::vector<std::string> programArguments(int, char**) {
-    std::vector<std::string> arguments;
-    for (const std::wstring& wide : splitCommandLine(GetCommandLineW())) {
-        const std::size_t size = wide.size() * kMaxAnsiBytesPerUnit + 1;
-        std::string narrow(size, '\0');
-        narrowAnsiExact(wide.c_str(), &narrow[0], static_cast<std::uint32_t>(size));
-        arguments.push_back(narrow.c_str());
-    }
-    return arguments;
-}
+std::optional<std::wstring> wideCommandLine() { return std::wstring(GetCommandLineW()); }
 
 std::string waitCommandPrefix() {
-    char folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return "";
-    return "\"" + std::string(folder, length) + kWaitProgram + "\" ";
+    const std::string folder = systemFolder();
+    if (folder.empty()) return "";
+    return "\"" + folder + kWaitProgram + "\" ";
 }
 
-int runCommand(const std::string& command) { return std::system(command.c_str()); }
-
-std::uint32_t getConsoleTitle(char* buffer, std::uint32_t size) {
-    return GetConsoleTitleA(buffer, size);
+int runCommand(const std::string& command) {
+    // The runtime's system() runs the interpreter that COMSPEC names; without
+    // one it searches for cmd.exe, starting in the current folder, where the
+    // Open dialog may have left the process (a downloads folder, say).
+    if (!namesFileByFullPath(std::getenv("COMSPEC"))) {
+        const std::string folder = systemFolder();
+        if (folder.empty()) return -1;
+        _putenv(("COMSPEC=" + folder + kInterpreterProgram).c_str());
+    }
+    return std::system(command.c_str());
 }
 
-bool setConsoleTitle(const char* title) { return SetConsoleTitleA(title) != 0; }
+std::uint32_t getConsoleTitle(wchar_t* buffer, std::uint32_t size) {
+    return GetConsoleTitleW(buffer, size);
+}
+
+bool setConsoleTitle(const wchar_t* title) { return SetConsoleTitleW(title) != 0; }
 
 std::uint32_t currentProcessId() { return GetCurrentProcessId(); }
 
@@ -149,22 +155,27 @@ std::wstring widenAnsi(const char* text, std::size_t length) {
     return wide;
 }
 
-std::uint32_t narrowAnsiExact(const wchar_t* text, char* buffer, std::uint32_t size) {
+std::optional<std::string> narrowExact(const std::wstring& text) {
     // A UTF-8 ANSI code page holds every character, and the call then takes
     // neither the best-fit flag nor the default-character report: there only
     // invalid UTF-16 (a lone surrogate) is lost.
     const bool utf8 = GetACP() == CP_UTF8;
     const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
     BOOL usedDefaultChar = FALSE;
-    const int needed = WideCharToMultiByte(CP_ACP, flags, text, -1, nullptr, 0, nullptr,
+    const int needed = WideCharToMultiByte(CP_ACP, flags, text.c_str(), -1, nullptr, 0, nullptr,
                                            utf8 ? nullptr : &usedDefaultChar);
-    if (needed == 0 || usedDefaultChar) return FNERR_INVALIDFILENAME;
-    if (static_cast<std::uint32_t>(needed) > size) return FNERR_BUFFERTOOSMALL;
-    WideCharToMultiByte(CP_ACP, flags, text, -1, buffer, needed, nullptr, nullptr);
-    return 0;
+    if (needed == 0 || usedDefaultChar) return std::nullopt;
+    std::string narrow(needed, '\0');
+    WideCharToMultiByte(CP_ACP, flags, text.c_str(), -1, &narrow[0], needed, nullptr, nullptr);
+    narrow.pop_back();
+    return narrow;
 }
 
-bool getOpenFileName(OpenFileRequest& request) {
+bool sameFileName(const std::wstring& a, const std::wstring& b) {
+    return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+bool getOpenFileName(const OpenFileRequest& request, std::wstring& chosen) {
     const std::wstring filter = widenAnsi(request.filter, filterListLength(request.filter));
     const std::wstring initialDir = widenAnsi(request.initialDir, std::strlen(request.initialDir));
     const std::wstring title = widenAnsi(request.title, std::strlen(request.title));
@@ -185,16 +196,22 @@ bool getOpenFileName(OpenFileRequest& request) {
         lastDialogError = CommDlgExtendedError();
         return false;
     }
-    lastDialogError = narrowAnsiExact(file.c_str(), request.file, request.maxFile);
-    return lastDialogError == 0;
+    lastDialogError = 0;
+    chosen = file.c_str();
+    return true;
 }
 
 std::uint32_t commDlgExtendedError() { return lastDialogError; }
 
+bool initializeComponents() {
+    // One the caller already set up in another mode (RPC_E_CHANGED_MODE) is
+    // used as it is, and not undone.
+    return SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+}
+
+void uninitializeComponents() { CoUninitialize(); }
+
 IdList browseForFolder(const BrowseRequest& request) {
-    // The new dialog style wants a single-threaded apartment. One the caller
-    // already set up in another mode (RPC_E_CHANGED_MODE) is used as it is.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     BrowseContext context{request.callback, request.data};
     BROWSEINFOA record;
     ZeroMemory(&record, sizeof record);
@@ -203,15 +220,13 @@ IdList browseForFolder(const BrowseRequest& request) {
     record.ulFlags = request.flags;
     record.lpfn = request.callback != nullptr ? browseTrampoline : nullptr;
     record.lParam = reinterpret_cast<LPARAM>(&context);
-    IdList chosen = SHBrowseForFolderA(&record);
-    if (SUCCEEDED(com)) CoUninitialize();
-    return chosen;
+    return SHBrowseForFolderA(&record);
 }
 
-bool getPathFromIdList(IdList idList, char* buffer, std::uint32_t size) {
+std::wstring getPathFromIdList(IdList idList) {
     wchar_t path[MAX_PATH] = {};
-    if (SHGetPathFromIDListW(static_cast<PCIDLIST_ABSOLUTE>(idList), path) == 0) return false;
-    return narrowAnsiExact(path, buffer, size) == 0;
+    if (SHGetPathFromIDListW(static_cast<PCIDLIST_ABSOLUTE>(idList), path) == 0) return L"";
+    return path;
 }
 
 void freeIdList(IdList idList) { CoTaskMemFree(idList); }
@@ -235,10 +250,66 @@ int accessPath(const char* path, int mode) { return _access(path, mode); }
 std::uint32_t driveType(const char* head) { return GetDriveTypeA(head); }
 
 std::uint32_t networkConnection(const char* head, char* buffer, std::uint32_t* length) {
-    DWORD size = *length;
-    const DWORD result = WNetGetConnectionA(head, buffer, &size);
+    // The narrow call best-fits: under 1252 the share \\srv\Łódź would come
+    // back as \\srv\Lodz, another share.
+    const std::uint32_t capacity = *length;
+    std::wstring name(capacity + 1, L'\0');
+    DWORD size = capacity;
+    const DWORD result =
+        WNetGetConnectionW(widenAnsi(head, std::strlen(head)).c_str(), &name[0], &size);
     *length = size;
-    return result;
+    if (result != NO_ERROR) return result;
+    const std::optional<std::string> narrow = narrowExact(name);
+    if (!narrow) return ERROR_NO_UNICODE_TRANSLATION;
+    if (narrow->size() > capacity) return ERROR_MORE_DATA;
+    std::memcpy(buffer, narrow->c_str(), narrow->size() + 1);
+    return NO_ERROR;
+}
+
+std::wstring shortPathName(const std::wstring& path) {
+    return pathFromCall([&](wchar_t* buffer, DWORD size) {
+        return GetShortPathNameW(path.c_str(), buffer, size);
+    });
+}
+
+std::wstring longPathName(const std::wstring& path) {
+    return pathFromCall([&](wchar_t* buffer, DWORD size) {
+        return GetLongPathNameW(path.c_str(), buffer, size);
+    });
+}
+
+bool fileSystemRedirected() {
+    BOOL wow64 = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+}
+
+std::optional<FileIdentity> fileIdentity(const std::wstring& path, FileView view) {
+    // Outside WOW64 there is no redirection to turn off: the view is the native one.
+    void* redirection = nullptr;
+    const bool turnedOff = view == FileView::kNative && Wow64DisableWow64FsRedirection(&redirection);
+    const HANDLE file = openForQuery(path);
+    if (turnedOff) Wow64RevertWow64FsRedirection(redirection);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION information;
+    const BOOL known = GetFileInformationByHandle(file, &information);
+    CloseHandle(file);
+    if (!known) return std::nullopt;
+    return FileIdentity{information.dwVolumeSerialNumber,
+                        (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+}
+
+std::wstring finalPath(const std::wstring& path) {
+    const HANDLE file = openForQuery(path);
+    if (file == INVALID_HANDLE_VALUE) return L"";
+    const std::wstring verbatim = pathFromCall([&](wchar_t* buffer, DWORD size) {
+        return GetFinalPathNameByHandleW(file, buffer, size, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    });
+    CloseHandle(file);
+    if (verbatim.rfind(kVerbatimUncPrefix, 0) == 0) {
+        return kUncPrefix + verbatim.substr(std::wcslen(kVerbatimUncPrefix));
+    }
+    if (verbatim.rfind(kVerbatimPrefix, 0) == 0) return verbatim.substr(std::wcslen(kVerbatimPrefix));
+    return verbatim;
 }
 
 }  // namespace pickpath::platform

@@ -26,8 +26,8 @@ TEST_F(RunDriverTest, Modes) {
         std::vector<DialogScript> dialogs;
         std::string written;
         std::size_t dialogsShown;
-        // What the platform gives as the arguments; unset: argv as it is.
-        std::optional<std::vector<std::string>> platformArguments = std::nullopt;
+        // The platform's own command line; unset: argv as it is.
+        std::optional<std::wstring> commandLine = std::nullopt;
     };
     const std::vector<Row> rows = {
         {"echo", {"pickpath", "a", "b c"}, {}, "a\nb c\nTest\n", 0},
@@ -40,29 +40,28 @@ TEST_F(RunDriverTest, Modes) {
         {"pick then failure", {"pickpath"},
          {DialogScript::pick("C:\\a.txt"), DialogScript::fail(0x3003)},
          "C:\\a.txt\n3003\nTest\n", 2},
-        // The platform reports a chosen name beyond the ANSI code page as failure 0x3002.
+        // A chosen name with no exact ANSI text (and no short name) is failure 0x3002.
         {"name in the code page, then one beyond it", {"pickpath"},
-         {DialogScript::pick("C:\\caf\xE9.txt"), DialogScript::fail(0x3002),
+         {DialogScript::pick("C:\\caf\xE9.txt"), DialogScript::pick(L"C:\\\u0444.txt"),
           DialogScript::pick("C:\\never.txt")},
          "C:\\caf\xE9.txt\n3002\nTest\n", 2},
-        // On Windows the arguments are the platform's own split and conversion
-        // of the wide command line (the Windows system tests check those), never
-        // the runtime's best-fit argv ("????.txt", "Lodz.txt", or a fullwidth
-        // quote turned into a real one that splits): the driver writes the
-        // platform's arguments as they come, an empty one as an empty line.
-        {"the platform's arguments are written, not argv's", {"pickpath", "????.txt", "Lodz.txt", "caf\xE9"},
+        // On Windows the arguments are split from the platform's wide command
+        // line, never the runtime's best-fit argv ("????.txt", "Lodz.txt", or a
+        // fullwidth quote turned into a real one that splits); one the ANSI code
+        // page cannot hold exactly is written as an empty line.
+        {"the command line's arguments are written, not argv's", {"pickpath", "????.txt", "Lodz.txt", "caf\xE9"},
          {}, "\n\ncaf\xE9\nTest\n", 0,
-         std::vector<std::string>{"pickpath", "", "", "caf\xE9"}},
-        {"as many lines as the platform's arguments, not argv's", {"pickpath", "a\"", "b"}, {},
-         "\nTest\n", 0, std::vector<std::string>{"pickpath", ""}},
-        {"the platform's count decides the mode", {"pickpath", "x"}, {}, "Test\n", 1,
-         std::vector<std::string>{"pickpath"}},
+         L"pickpath \u0444\u0430\u0439\u043b.txt \u0141\u00f3d\u017a.txt caf\u00e9"},
+        {"as many lines as the command line's arguments, not argv's", {"pickpath", "a\"", "b"}, {},
+         "\nTest\n", 0, L"pickpath a\uff02\" b\""},
+        {"the command line's count decides the mode", {"pickpath", "x"}, {}, "Test\n", 1,
+         L"pickpath"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         fake::reset();
         platform().dialogs = row.dialogs;
-        platform().arguments = row.platformArguments;
+        platform().commandLine = row.commandLine;
         const std::string before = standardError();
         EXPECT_EQ(run(row.args), 0);
         EXPECT_EQ(standardError().substr(before.size()), row.written);

@@ -13,7 +13,9 @@ protected:
         platform().connections["N:"] = "\\\\server\\share";
         platform().driveTypes["n:"] = 4;
         platform().connections["n:"] = "\\\\lower\\share";
-        platform().driveTypes["M:"] = 4;  // remote, but the connection query leaves nothing
+        // Remote, but the query answers an error and leaves nothing, as for a
+        // network name the ANSI code page cannot hold exactly.
+        platform().driveTypes["M:"] = 4;
         platform().driveTypes["R:"] = 2;  // removable
     }
 };

@@ -67,23 +67,49 @@ TEST_F(BrowseForFolderTest, FillsTheBrowseRecord) {
     EXPECT_TRUE(call.hasCallback);
 }
 
+// The apartment is set up before the browser and undone only after the id
+// list has been converted and released.
 TEST_F(BrowseForFolderTest, ChosenFolderIsConvertedThenReleasedOnce) {
     platform().dialogs = {DialogScript::pick("C:\\data\\sub\\")};
     EXPECT_EQ(browseForFolder(nullptr, "C:\\data", ""), "C:\\data\\sub\\");
     EXPECT_EQ(platform().freedIdLists, 1);
     EXPECT_EQ(platform().liveIdLists, 0);
-    const auto& log = platform().log;
-    const auto converted = std::find(log.begin(), log.end(), "getPathFromIdList 270");
-    const auto released = std::find(log.begin(), log.end(), "freeIdList");
-    ASSERT_NE(converted, log.end());
-    ASSERT_NE(released, log.end());
-    EXPECT_LT(converted, released);
+    std::vector<std::string> steps;
+    for (const std::string& call : platform().log) {
+        if (call.find("Components") != std::string::npos || call.find("IdList") != std::string::npos ||
+            call == "browseForFolder") {
+            steps.push_back(call);
+        }
+    }
+    EXPECT_EQ(steps, (std::vector<std::string>{"initializeComponents", "browseForFolder", "getPathFromIdList",
+                                               "freeIdList", "uninitializeComponents"}));
 }
 
-TEST_F(BrowseForFolderTest, ItemWithoutPathGivesEmptyButIsReleased) {
-    platform().dialogs = {DialogScript::pick("")};
-    EXPECT_EQ(browseForFolder(nullptr, "C:\\data", ""), "");
-    EXPECT_EQ(platform().freedIdLists, 1);
+// Every answer is released once; only a path with an exact ANSI text that fits
+// in 270 bytes comes back.
+TEST_F(BrowseForFolderTest, Answers) {
+    struct Row {
+        std::string name;
+        DialogScript script;
+        std::string result;
+    };
+    const std::vector<Row> rows = {
+        {"item without a path", DialogScript::pick(""), ""},
+        {"the longest path that fits", DialogScript::pick(std::string(269, 'a')), std::string(269, 'a')},
+        {"one byte more", DialogScript::pick(std::string(270, 'a')), ""},
+        {"folder beyond the code page by its short name", DialogScript::pick(L"C:\\\u043f\u0430\u043f\u043a\u0430"),
+         "C:\\____~ITT"},
+        {"folder beyond the code page without a short name", DialogScript::pick(L"C:\\\u0444"), ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fake::reset();
+        platform().shortPaths[L"C:\\\u043f\u0430\u043f\u043a\u0430"] = L"C:\\____~ITT";
+        platform().longPaths[L"C:\\____~ITT"] = L"C:\\\u043f\u0430\u043f\u043a\u0430";
+        platform().dialogs = {row.script};
+        EXPECT_EQ(browseForFolder(nullptr, "C:\\data", ""), row.result);
+        EXPECT_EQ(platform().freedIdLists, 1);
+    }
 }
 
 TEST_F(BrowseForFolderTest, CancelReleasesNothingAndWritesNothing) {

@@ -69,7 +69,6 @@ TEST_F(OpenFileDialogTest, FillsTheDialogRecord) {
     EXPECT_EQ(call.filter.size(), 21u);
     EXPECT_EQ(call.filterIndex, 0u);
     EXPECT_EQ(call.maxFile, 26000u);
-    EXPECT_TRUE(call.fileBufferAllNul);
     EXPECT_EQ(call.title, "Open");
     EXPECT_EQ(call.flags, 4u);
 }
@@ -106,12 +105,35 @@ TEST_F(OpenFileDialogTest, EmptyTitleIsAnEmptyText) {
     EXPECT_EQ(onlyCall().title, "");
 }
 
+// Names the ANSI code page (the fake's: units up to 0xFF) cannot hold, with
+// their short names; and, under WOW64, the system folder, which shows this
+// process SysWOW64's items while a 64-bit program finds its own or none there.
+void scriptNamesAndViews(fake::Platform& fake) {
+    const std::wstring file = L"C:\\Long Folder\\\u0444\u0430\u0439\u043b.txt";
+    fake.shortPaths[file] = L"C:\\LONGFO~1\\____~QPQ.TXT";
+    fake.longPaths[L"C:\\Long Folder\\____~QPQ.TXT"] = file;
+    fake.shortPaths[L"C:\\sn\\\u0142.txt"] = L"C:\\sn\\\u0141~1.TXT";  // needs a character the code page lacks
+    fake.shortPaths[L"C:\\sn\\\u0436.txt"] = L"C:\\sn\\____~X.TXT";
+    fake.longPaths[L"C:\\sn\\____~X.TXT"] = L"C:\\sn\\other.txt";  // names another item
+    const std::wstring system = L"C:\\Windows\\System32";
+    const std::wstring wow = L"C:\\Windows\\SysWOW64";
+    fake.processView = {{system, {1, 1}}, {system + L"\\only32.dll", {1, 2}},
+                        {system + L"\\both.dll", {1, 3}}, {system + L"\\drivers\\etc\\hosts", {1, 4}},
+                        {system + L"\\lost.dll", {1, 5}}};
+    fake.nativeView = {{system, {1, 6}},           {wow, {1, 1}},
+                       {wow + L"\\only32.dll", {1, 2}}, {system + L"\\both.dll", {1, 7}},
+                       {wow + L"\\both.dll", {1, 3}},   {system + L"\\drivers\\etc\\hosts", {1, 4}}};
+    fake.finalPaths = {{system, wow}, {system + L"\\only32.dll", wow + L"\\only32.dll"},
+                       {system + L"\\both.dll", wow + L"\\both.dll"}};
+}
+
 TEST_F(OpenFileDialogTest, Outcomes) {
     struct Row {
         std::string name;
         DialogScript script;
         std::string result;
         std::string written;
+        bool redirected = false;  // a 32-bit process under WOW64
     };
     const std::vector<Row> rows = {
         {"pick", DialogScript::pick("C:\\data\\report.txt"), "C:\\data\\report.txt", ""},
@@ -120,11 +142,31 @@ TEST_F(OpenFileDialogTest, Outcomes) {
         {"code ffff", DialogScript::fail(0xFFFF), "", "ffff\n"},
         {"code 1", DialogScript::fail(0x1), "", "1\n"},
         {"name in the code page", DialogScript::pick("C:\\caf\xE9.txt"), "C:\\caf\xE9.txt", ""},
-        {"name beyond the code page", DialogScript::fail(0x3002), "", "3002\n"},
+        {"the longest path that fits", DialogScript::pick(std::string(25999, 'a')), std::string(25999, 'a'), ""},
+        {"one byte more", DialogScript::pick(std::string(26000, 'a')), "", "3003\n"},
+        {"name beyond the code page by its short name, the folder as it is",
+         DialogScript::pick(L"C:\\Long Folder\\\u0444\u0430\u0439\u043b.txt"), "C:\\Long Folder\\____~QPQ.TXT", ""},
+        {"name beyond the code page without a short name", DialogScript::pick(L"C:\\\u0444.txt"), "", "3002\n"},
+        {"short name beyond the code page", DialogScript::pick(L"C:\\sn\\\u0142.txt"), "", "3002\n"},
+        {"short name of another item", DialogScript::pick(L"C:\\sn\\\u0436.txt"), "", "3002\n"},
+        {"WOW64: a file only SysWOW64 has", DialogScript::pick(L"C:\\Windows\\System32\\only32.dll"),
+         "C:\\Windows\\SysWOW64\\only32.dll", "", true},
+        {"WOW64: a file whose 64-bit copy differs", DialogScript::pick(L"C:\\Windows\\System32\\both.dll"),
+         "C:\\Windows\\SysWOW64\\both.dll", "", true},
+        {"WOW64: the same item in both views", DialogScript::pick(L"C:\\Windows\\System32\\drivers\\etc\\hosts"),
+         "C:\\Windows\\System32\\drivers\\etc\\hosts", "", true},
+        {"WOW64: a new name typed in the system folder", DialogScript::pick(L"C:\\Windows\\System32\\new.txt"),
+         "C:\\Windows\\SysWOW64\\new.txt", "", true},
+        {"WOW64: a listed item whose path cannot be named", DialogScript::pick(L"C:\\Windows\\System32\\lost.dll"),
+         "", "3002\n", true},
+        {"WOW64: a path outside the redirected folders", DialogScript::pick("C:\\data\\report.txt"),
+         "C:\\data\\report.txt", "", true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         fake::reset();
+        scriptNamesAndViews(platform());
+        platform().redirected = row.redirected;
         platform().dialogs = {row.script};
         const std::string before = standardError();
         EXPECT_EQ(openFileDialog(nullptr, "", "", "Open"), row.result);

@@ -1,5 +1,7 @@
 #include "picker/pick_path.h"
 
+#include <algorithm>
+
 #include "tests/support/fake_platform_test.h"
 
 namespace pickpath {
@@ -20,7 +22,7 @@ protected:
 };
 
 TEST_F(PickPathTest, ConsoleTitleStepsInOrder) {
-    platform().consoleTitle = "My console";
+    platform().consoleTitle = L"My console";
     platform().processId = 4242;
     platform().tickCount = 4294967295u;
     int console;
@@ -33,18 +35,19 @@ TEST_F(PickPathTest, ConsoleTitleStepsInOrder) {
         "setConsoleTitle My console",     "getOpenFileName",
     };
     EXPECT_EQ(platform().log, expected);
-    EXPECT_EQ(platform().consoleTitle, "My console");
+    EXPECT_EQ(platform().consoleTitle, L"My console");
     EXPECT_EQ(platform().openCalls[0].owner, &console);
 }
 
 TEST_F(PickPathTest, ConsoleTitleComesBackCutTo1023Characters) {
-    platform().consoleTitle = std::string(1500, 't');
+    platform().consoleTitle = std::wstring(1500, L't');
     pickPath(false);
-    EXPECT_EQ(platform().consoleTitle, std::string(1023, 't'));
+    EXPECT_EQ(platform().consoleTitle, std::wstring(1023, L't'));
 }
 
 // The lookup by title comes first; only when it finds nothing is the console's
-// own window the owner (Windows Terminal, Wine). The title comes back each time.
+// own window the owner (Windows Terminal, Wine). The title comes back each time,
+// whatever its characters; a title that cannot be read is never replaced.
 TEST_F(PickPathTest, OwnerIsTheConsoleWindow) {
     struct Row {
         std::string name;
@@ -52,33 +55,35 @@ TEST_F(PickPathTest, OwnerIsTheConsoleWindow) {
         bool titleFindsWindow;
         bool owned;
         bool askedForConsoleWindow;
+        std::wstring title = L"My console";
     };
     const std::vector<Row> rows = {
         {"the title finds the window", true, true, true, false},
         {"the title finds nothing", true, false, true, true},
         {"no console", false, false, false, true},
+        {"a title beyond any code page", true, true, true, false, L"C:\\Users\\\u0418\u0432\u0430\u043d"},
+        {"a title that cannot be read", true, false, true, true, L""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         fake::reset();
         int console;
-        platform().consoleTitle = "My console";
+        platform().consoleTitle = row.title;
         platform().consoleWindow = &console;
         platform().hasConsole = row.hasConsole;
         platform().titleFindsWindow = row.titleFindsWindow;
         pickPath(false);
         ASSERT_EQ(platform().openCalls.size(), 1u);
         EXPECT_EQ(platform().openCalls[0].owner, row.owned ? &console : nullptr);
-        // After the lookup: the title restored, then the console's window asked for if needed.
-        std::vector<std::string> tail = {row.hasConsole ? "setConsoleTitle My console" : "setConsoleTitle "};
-        if (row.askedForConsoleWindow) tail.push_back("consoleWindow");
-        tail.push_back("getOpenFileName");
+        // The title is set twice (lookup, restore) or, unreadable, never; the
+        // console's own window is asked for last, only when needed.
         const auto& log = platform().log;
-        ASSERT_GE(log.size(), tail.size());
-        EXPECT_EQ(std::vector<std::string>(log.end() - tail.size(), log.end()), tail);
-        if (row.hasConsole) {
-            EXPECT_EQ(platform().consoleTitle, "My console");
-        }
+        const bool readable = row.hasConsole && !row.title.empty();
+        EXPECT_EQ(std::count_if(log.begin(), log.end(),
+                                [](const std::string& call) { return call.rfind("setConsoleTitle", 0) == 0; }),
+                  readable ? 2 : 0);
+        EXPECT_EQ(log.end()[-2] == "consoleWindow", row.askedForConsoleWindow);
+        EXPECT_EQ(platform().consoleTitle, row.title);
     }
 }
 

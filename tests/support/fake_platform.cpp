@@ -14,6 +14,12 @@ Platform& platform() {
 
 void reset() { platform() = Platform(); }
 
+std::wstring widenBytes(const std::string& bytes) {
+    std::wstring units;
+    for (const char byte : bytes) units.push_back(static_cast<unsigned char>(byte));
+    return units;
+}
+
 void useCodePage(unsigned codePage) {
     struct Range {
         unsigned char first;
@@ -35,6 +41,21 @@ constexpr std::uint32_t kFixedDrive = 3;
 constexpr std::uint32_t kNoConnection = 2250;
 constexpr std::uint32_t kBrowseSelectionChanged = 2;
 
+constexpr wchar_t kLastAnsiUnit = 0xFF;
+
+// A wide text for the log: each unit the code page holds as its byte, others as '?'.
+std::string logged(const std::wstring& text) {
+    std::string bytes;
+    for (const wchar_t unit : text) bytes.push_back(unit <= kLastAnsiUnit ? static_cast<char>(unit) : '?');
+    return bytes;
+}
+
+template <typename Map>
+typename Map::mapped_type lookup(const Map& map, const typename Map::key_type& key) {
+    const auto found = map.find(key);
+    return found != map.end() ? found->second : typename Map::mapped_type{};
+}
+
 DialogScript nextDialog() {
     Platform& fake = platform();
     if (fake.dialogs.empty()) return DialogScript::cancel();
@@ -52,10 +73,7 @@ using fake::platform;
 
 void prepareProcess() { platform().log.push_back("prepareProcess"); }
 
-std::vector<std::string> programArguments(int argc, char** argv) {
-    if (platform().arguments) return *platform().arguments;
-    return std::vector<std::string>(argv, argv + argc);
-}
+std::optional<std::wstring> wideCommandLine() { return platform().commandLine; }
 
 std::string waitCommandPrefix() { return platform().waitCommandPrefix; }
 
@@ -64,19 +82,19 @@ int runCommand(const std::string& command) {
     return 0;
 }
 
-std::uint32_t getConsoleTitle(char* buffer, std::uint32_t size) {
+std::uint32_t getConsoleTitle(wchar_t* buffer, std::uint32_t size) {
     fake::Platform& fake = platform();
     fake.log.push_back("getConsoleTitle " + std::to_string(size));
     if (!fake.hasConsole || size == 0) return 0;
     const std::size_t length = std::min<std::size_t>(fake.consoleTitle.size(), size - 1);
-    std::memcpy(buffer, fake.consoleTitle.data(), length);
-    buffer[length] = '\0';
+    std::copy_n(fake.consoleTitle.data(), length, buffer);
+    buffer[length] = L'\0';
     return static_cast<std::uint32_t>(length);
 }
 
-bool setConsoleTitle(const char* title) {
+bool setConsoleTitle(const wchar_t* title) {
     fake::Platform& fake = platform();
-    fake.log.push_back(std::string("setConsoleTitle ") + title);
+    fake.log.push_back("setConsoleTitle " + fake::logged(title));
     if (!fake.hasConsole) return false;
     fake.consoleTitle = title;
     return true;
@@ -99,7 +117,7 @@ void sleepMilliseconds(std::uint32_t milliseconds) {
 WindowHandle findWindowByTitle(const char* title) {
     fake::Platform& fake = platform();
     fake.log.push_back(std::string("findWindow ") + title);
-    const bool found = fake.hasConsole && fake.titleFindsWindow && fake.consoleTitle == title;
+    const bool found = fake.hasConsole && fake.titleFindsWindow && fake::logged(fake.consoleTitle) == title;
     return found ? fake.consoleWindow : nullptr;
 }
 
@@ -116,7 +134,7 @@ std::intptr_t sendMessage(WindowHandle window, std::uint32_t message, std::uintp
     return 0;
 }
 
-bool getOpenFileName(OpenFileRequest& request) {
+bool getOpenFileName(const OpenFileRequest& request, std::wstring& chosen) {
     fake::Platform& fake = platform();
     fake.log.push_back("getOpenFileName");
     fake::OpenFileCall call;
@@ -124,10 +142,6 @@ bool getOpenFileName(OpenFileRequest& request) {
     call.filter = std::string(request.filter, filterListLength(request.filter));
     call.filterIndex = request.filterIndex;
     call.maxFile = request.maxFile;
-    call.fileBufferAllNul = true;
-    for (std::uint32_t i = 0; i < request.maxFile; ++i) {
-        if (request.file[i] != '\0') call.fileBufferAllNul = false;
-    }
     call.initialDir = request.initialDir;
     call.title = request.title;
     call.flags = request.flags;
@@ -136,13 +150,18 @@ bool getOpenFileName(OpenFileRequest& request) {
     const fake::DialogScript script = fake::nextDialog();
     fake.lastError = script.kind == fake::DialogScript::Kind::kFail ? script.code : 0;
     if (script.kind != fake::DialogScript::Kind::kPick) return false;
-    // A real dialog may leave more text after the path's NUL.
-    const std::string answer = script.path + std::string(1, '\0') + "junk";
-    std::memcpy(request.file, answer.data(), std::min<std::size_t>(answer.size(), request.maxFile));
+    chosen = script.path;
     return true;
 }
 
 std::uint32_t commDlgExtendedError() { return platform().lastError; }
+
+bool initializeComponents() {
+    platform().log.push_back("initializeComponents");
+    return true;
+}
+
+void uninitializeComponents() { platform().log.push_back("uninitializeComponents"); }
 
 IdList browseForFolder(const BrowseRequest& request) {
     fake::Platform& fake = platform();
@@ -164,15 +183,12 @@ IdList browseForFolder(const BrowseRequest& request) {
     const fake::DialogScript script = fake::nextDialog();
     if (script.kind != fake::DialogScript::Kind::kPick) return nullptr;
     ++fake.liveIdLists;
-    return new std::string(script.path);
+    return new std::wstring(script.path);
 }
 
-bool getPathFromIdList(IdList idList, char* buffer, std::uint32_t size) {
-    platform().log.push_back("getPathFromIdList " + std::to_string(size));
-    const std::string& path = *static_cast<std::string*>(idList);
-    if (path.size() >= size) return false;
-    std::memcpy(buffer, path.c_str(), path.size() + 1);
-    return !path.empty();
+std::wstring getPathFromIdList(IdList idList) {
+    platform().log.push_back("getPathFromIdList");
+    return *static_cast<std::wstring*>(idList);
 }
 
 void freeIdList(IdList idList) {
@@ -180,10 +196,22 @@ void freeIdList(IdList idList) {
     fake.log.push_back("freeIdList");
     --fake.liveIdLists;
     ++fake.freedIdLists;
-    delete static_cast<std::string*>(idList);
+    delete static_cast<std::wstring*>(idList);
 }
 
 bool isLeadByte(unsigned char byte) { return platform().leadBytes[byte]; }
+
+std::optional<std::string> narrowExact(const std::wstring& text) {
+    std::string bytes;
+    for (const wchar_t unit : text) {
+        if (unit == L'\0') break;
+        if (unit > fake::kLastAnsiUnit) return std::nullopt;
+        bytes.push_back(static_cast<char>(unit));
+    }
+    return bytes;
+}
+
+bool sameFileName(const std::wstring& a, const std::wstring& b) { return a == b; }
 
 int queryStatus(const char* path, StatusRecord& record) {
     fake::Platform& fake = platform();
@@ -225,6 +253,24 @@ std::uint32_t networkConnection(const char* head, char* buffer, std::uint32_t* l
     std::memcpy(buffer, found->second.c_str(), found->second.size() + 1);
     return 0;
 }
+
+std::wstring shortPathName(const std::wstring& path) {
+    platform().log.push_back("shortPathName " + fake::logged(path));
+    return fake::lookup(platform().shortPaths, path);
+}
+
+std::wstring longPathName(const std::wstring& path) { return fake::lookup(platform().longPaths, path); }
+
+bool fileSystemRedirected() { return platform().redirected; }
+
+std::optional<FileIdentity> fileIdentity(const std::wstring& path, FileView view) {
+    const auto& identities = view == FileView::kNative ? platform().nativeView : platform().processView;
+    const auto found = identities.find(path);
+    if (found == identities.end()) return std::nullopt;
+    return found->second;
+}
+
+std::wstring finalPath(const std::wstring& path) { return fake::lookup(platform().finalPaths, path); }
 
 }  // namespace platform
 }  // namespace pickpath

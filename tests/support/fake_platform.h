@@ -14,16 +14,21 @@
 
 namespace pickpath::fake {
 
+// A narrow text's bytes, one in each unit: how the fake writes a name that the
+// code page holds in its wide form (narrowExact turns it back into the bytes).
+std::wstring widenBytes(const std::string& bytes);
+
 // What one dialog should do when shown.
 struct DialogScript {
     enum class Kind { kPick, kCancel, kFail };
     Kind kind = Kind::kCancel;
-    std::string path;          // for kPick
+    std::wstring path;         // for kPick, in the dialog's wide form
     std::uint32_t code = 0;    // for kFail (the Open dialog's extended error)
 
-    static DialogScript pick(std::string path) { return {Kind::kPick, std::move(path), 0}; }
-    static DialogScript cancel() { return {Kind::kCancel, "", 0}; }
-    static DialogScript fail(std::uint32_t code) { return {Kind::kFail, "", code}; }
+    static DialogScript pick(const std::string& path) { return {Kind::kPick, widenBytes(path), 0}; }
+    static DialogScript pick(std::wstring path) { return {Kind::kPick, std::move(path), 0}; }
+    static DialogScript cancel() { return {Kind::kCancel, L"", 0}; }
+    static DialogScript fail(std::uint32_t code) { return {Kind::kFail, L"", code}; }
 };
 
 // What the Open dialog was handed.
@@ -32,7 +37,6 @@ struct OpenFileCall {
     std::string filter;  // bytes up to and including the list's closing double NUL
     std::uint32_t filterIndex = 0;
     std::uint32_t maxFile = 0;
-    bool fileBufferAllNul = false;
     std::string initialDir;
     std::string title;
     std::uint32_t flags = 0;
@@ -63,15 +67,16 @@ struct StatusScript {
 
 struct Platform {
     // Answers.
-    std::optional<std::vector<std::string>> arguments;  // when unset, argv as given
+    std::optional<std::wstring> commandLine;  // when unset, argv as given
     std::string waitCommandPrefix = "\"C:\\Windows\\system32\\timeout.exe\" ";
-    std::string consoleTitle;
+    std::wstring consoleTitle;
     bool hasConsole = true;
     platform::WindowHandle consoleWindow = nullptr;  // the console's own window
     // Whether a lookup by the console's title finds its window: not under
     // Windows Terminal, nor under Wine before the window is asked for.
     bool titleFindsWindow = true;
     std::array<bool, 256> leadBytes{};  // by byte value; none: a single-byte code page
+    // The ANSI code page holds exactly the units up to 0xFF, each as that byte.
     std::uint32_t processId = 0;
     std::uint32_t tickCount = 0;
     std::vector<DialogScript> dialogs;  // consumed front first, by both dialog kinds
@@ -79,6 +84,13 @@ struct Platform {
     std::map<std::string, int> accessErrors;       // 0 for found; others: ENOENT
     std::map<std::string, std::uint32_t> driveTypes;  // others: 3, a fixed disk
     std::map<std::string, std::string> connections;   // others: left empty
+    std::map<std::wstring, std::wstring> shortPaths;  // others: none
+    std::map<std::wstring, std::wstring> longPaths;   // others: none
+    // WOW64: the identity of an item in each view, and the path of the one this process sees.
+    bool redirected = false;
+    std::map<std::wstring, platform::FileIdentity> processView;  // others: none
+    std::map<std::wstring, platform::FileIdentity> nativeView;   // others: none
+    std::map<std::wstring, std::wstring> finalPaths;             // others: none
 
     // Records, in order.
     std::vector<std::string> log;

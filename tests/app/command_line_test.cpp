@@ -1,13 +1,13 @@
-// How the Windows layer splits its wide command line: the rules of the C
-// runtime's argv, so that every argument splits as the runtime split it.
+// How a wide command line splits: by the rules of the C runtime's argv, so that
+// every argument splits as the runtime split it.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/platform_win32.h"
+#include "app/command_line.h"
 
-namespace pickpath::platform {
+namespace pickpath {
 namespace {
 
 TEST(SplitCommandLine, SplitsAsTheRuntimesArgv) {
@@ -52,4 +52,4 @@ TEST(SplitCommandLine, SplitsAsTheRuntimesArgv) {
 }
 
 }  // namespace
-}  // namespace pickpath::platform
+}  // namespace pickpath
