@@ -101,7 +101,8 @@ bool askZenity(bool folder, const std::string& title, const std::string& initial
     std::string output;
     const int status = runCapturing(args, output);
     if (status < 0) return false;
-    while (!output.empty() && (output.back() == '\n' || output.back() == '\r')) output.pop_back();
+    // Only zenity's own line end goes: a file name may itself end in '\r'.
+    if (!output.empty() && output.back() == '\n') output.pop_back();
     if (status == 0 && !output.empty()) {
         answer = {Outcome::kChosen, output};
     } else if (status == 0 || status == kZenityCancelled) {

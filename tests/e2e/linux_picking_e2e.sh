@@ -52,4 +52,17 @@ env -u DISPLAY -u WAYLAND_DISPLAY setsid -w "$PROGRAM" </dev/null >"$work/out" 2
 expect_equal "no dialog possible: exit status" 0 $?
 expect_bytes "no dialog possible: code 2, then Test" "2${EOL}Test${EOL}" "$work/err"
 
+# 4. Exact answers: a name that ends in CR (a legal file name) loses only zenity's
+#    one line end.
+rm -f "$work/zenity-args"
+cat >"$work/stubs/zenity" <<STUB
+#!/bin/sh
+printf '%s\n' "\$*" >>"$work/zenity-args"
+[ "\$(wc -l <"$work/zenity-args")" -eq 1 ] || exit 1
+printf '%s\r\n' "$work/表/cr"
+STUB
+DISPLAY=:99 setsid -w "$PROGRAM" </dev/null >"$work/out" 2>"$work/err"
+expect_bytes "zenity: a name ending in CR comes back whole, then Test" \
+  "$work/表/cr"$'\r'"${EOL}Test${EOL}" "$work/err"
+
 finish
