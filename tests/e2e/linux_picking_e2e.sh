@@ -53,7 +53,8 @@ expect_equal "no dialog possible: exit status" 0 $?
 expect_bytes "no dialog possible: code 2, then Test" "2${EOL}Test${EOL}" "$work/err"
 
 # 4. Exact answers: a name that ends in CR (a legal file name) loses only zenity's
-#    one line end.
+#    one line end; a current folder that cannot be named (deleted), with no
+#    folder given, fails the dialog with code 2 before any prompt.
 rm -f "$work/zenity-args"
 cat >"$work/stubs/zenity" <<STUB
 #!/bin/sh
@@ -64,5 +65,14 @@ STUB
 DISPLAY=:99 setsid -w "$PROGRAM" </dev/null >"$work/out" 2>"$work/err"
 expect_bytes "zenity: a name ending in CR comes back whole, then Test" \
   "$work/表/cr"$'\r'"${EOL}Test${EOL}" "$work/err"
+mkdir "$work/gone"
+printf 'x\n' >"$work/answers"
+(cd "$work/gone" && rmdir "$work/gone" &&
+  env -u DISPLAY -u WAYLAND_DISPLAY script -qec "'$PROGRAM' 2>'$work/err'" /dev/null \
+    <"$work/answers" >"$work/screen")
+# The closing command's shell reports the lost folder on the same standard error.
+grep -v 'getcwd' "$work/err" >"$work/err-own"
+expect_bytes "deleted current folder: code 2, then Test" "2${EOL}Test${EOL}" "$work/err-own"
+expect_equal "deleted current folder: no prompt shown" "" "$(grep -o "Open in" "$work/screen")"
 
 finish
