@@ -108,7 +108,8 @@ bool askZenity(bool folder, const std::string& title, const std::string& initial
     std::string output;
     const int status = runCapturing(args, output);
     if (status < 0) return false;
-    while (!output.empty() && (output.back() == '\n' || output.back() == '\r')) output.pop_back();
+    // Only zenity's own line end goes: a file name may itself end in '\r'.
+    if (!output.empty() && output.back() == '\n') output.pop_back();
     if (status == 0 && !output.empty()) {
         answer = {Outcome::kChosen, output};
     } else if (status == 0 || status == kZenityCancelled) {
@@ -119,6 +120,7 @@ bool askZenity(bool folder, const std::string& title, const std::string& initial
     return true;
 }
 
+// The current folder's absolute path; empty when it cannot be named (it was deleted).
 std::string currentDirectory() {
     std::vector<char> buffer(4096);
     while (getcwd(buffer.data(), buffer.size()) == nullptr) {
@@ -128,13 +130,15 @@ std::string currentDirectory() {
     return buffer.data();
 }
 
-// A prompt on the controlling terminal; nothing when there is none. A name is
-// taken inside the folder shown; an empty line or end of input cancels.
+// A prompt on the controlling terminal; nothing when there is none, or when
+// no folder is given and the current one cannot be named (it was deleted). A
+// name is taken inside the folder shown; an empty line or end of input cancels.
 bool askTerminal(const std::string& label, const std::string& initialFolder,
                  DialogAnswer& answer) {
+    const std::string folder = initialFolder.empty() ? currentDirectory() : initialFolder;
+    if (folder.empty()) return false;
     const int tty = open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (tty < 0) return false;
-    const std::string folder = initialFolder.empty() ? currentDirectory() : initialFolder;
     const std::string prompt = label + " in " + folder + ": ";
     if (write(tty, prompt.data(), prompt.size()) < 0) {
         close(tty);
