@@ -6,6 +6,7 @@
 #   that the kernel cannot execute ("Exec format error") may be skipped, and
 #   only where the layer allows it; then the reason is left for the runner.
 #   Every other broken loader fails the set-up, which shows the probe's output.
+#   The test command confirms a skip only when the probe, asked again, skips.
 # - The runner passes a GoogleTest case only when its program exits 0 and
 #   reports exactly one passed case; it skips nothing but what the set-up skipped.
 #
@@ -92,6 +93,15 @@ for row in "${rows[@]}"; do
   esac
   [ "$want" = 77 ] || expect_equal "$name: no skip is left for the runner" "" \
     "$(cat "$build/wine-unavailable" 2>/dev/null)"
+
+  # A stale skip marker where the set-up left none: only the re-probe decides.
+  [ -f "$build/wine-unavailable" ] || echo "a stale skip" >"$build/wine-unavailable"
+  holds=1; [ "$want" = 77 ] && holds=0
+  output=$("$here/prefix.sh" confirm-skip "$build/wineprefix" "$loaders/$loader" "$may_skip")
+  expect_equal "$name: the test command's re-probe ends with $holds ($output)" "$holds" $?
+  rm "$build/wine-unavailable"
+  output=$("$here/prefix.sh" confirm-skip "$build/wineprefix" "$loaders/$loader" "$may_skip")
+  expect_equal "$name: without the set-up's marker the skip never holds ($output)" 1 $?
 done
 
 # The runner, configured as CMake configures it, over a loader that runs its

@@ -9,6 +9,10 @@
 #   prefix.sh probe PREFIX LOADER MAY_SKIP
 #                              the probe alone: 0 when LOADER runs a Windows
 #                              program in PREFIX, 77 when it may be skipped, else 1
+#   prefix.sh confirm-skip PREFIX LOADER MAY_SKIP
+#                              whether a skip of the layer holds: 0 only when the
+#                              set-up left its skip marker and the probe, asked
+#                              again, answers 77; else 1, saying why
 #   prefix.sh restart PREFIX   start a fresh wineserver for the caller's display (DISPLAY)
 #   prefix.sh teardown PREFIX  stop that prefix's wineserver and its programs
 #
@@ -140,6 +144,16 @@ setup)
 probe)
   probe_start "$3" "$4" && probe_run "$3"
   ;;
+confirm-skip)
+  # The marker alone may be stale: only the probe's finding now confirms it.
+  [ -f "$unavailable" ] || { echo "the skip does not hold: the set-up left no $unavailable"; exit 1; }
+  reason=$(probe_start "$3" "$4")
+  case $? in
+    77) echo "the skip holds: $reason" ;;
+    0) echo "the skip does not hold: the kernel executes $3"; exit 1 ;;
+    *) echo "the skip does not hold: $reason"; exit 1 ;;
+  esac
+  ;;
 restart)
   restart_server
   ;;
@@ -148,6 +162,7 @@ teardown)
   ;;
 *)
   echo "usage: $0 setup PREFIX LOADER MAY_SKIP STAND_IN SYSTEM_FOLDER | probe PREFIX LOADER MAY_SKIP" >&2
+  echo "       $0 confirm-skip PREFIX LOADER MAY_SKIP" >&2
   echo "       $0 restart PREFIX | teardown PREFIX" >&2
   exit 2
   ;;
