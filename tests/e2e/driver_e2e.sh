@@ -127,6 +127,18 @@ if [ "$MODE" = wine ]; then
       rm -rf "$planted"
     done
   done
+  # With COMSPEC unset the runtime would search for cmd.exe, from the current
+  # folder first: a cmd.exe planted there never runs (the outer interpreter is
+  # named by its full path, since a bare `cmd` would find the planted one too).
+  mkdir -p "$planted"
+  cp "$WINE_BUILD/tests/planted_timeout.exe" "$planted/cmd.exe"
+  (cd "$planted" && PICKPATH_PLANTED_LOG="$(windows_path "$planted")\\planted.txt" \
+    "$WINE_RUN" 'C:\windows\system32\cmd.exe' /c "set COMSPEC=& $(windows_path "$PROGRAM") x" \
+    >"$work/out" 2>"$work/err")
+  expect_bytes "COMSPEC unset: echo as usual" "x${EOL}Test${EOL}" "$work/err"
+  expect_equal "COMSPEC unset: the system's timeout.exe ran once with 5" "[5]" "$(recorded)"
+  expect_equal "COMSPEC unset: the planted cmd.exe never ran" "" "$(cat "$planted/planted.txt" 2>/dev/null)"
+  rm -rf "$planted"
 fi
 
 # Without a command interpreter the closing command cannot run; the status is still 0.

@@ -18,8 +18,10 @@
 #
 # Drives: B: is the build tree (so programs start in a folder Wine can name),
 # T: a scratch folder for end-to-end runs, \\localhost\share a share, and N: a
-# network drive mapped to that share. Z: (the whole Unix tree) is removed: Wine
-# prints a warning on stderr whenever a dialog touches it.
+# network drive mapped to that share; M: maps the same folder as the share
+# \\localhost\Łódź, a name code page 1252 cannot hold exactly. Z: (the whole
+# Unix tree) is removed: Wine prints a warning on stderr whenever a dialog
+# touches it.
 #
 # The prefix is a 64-bit one (with syswow64) that both loaders share; it is set
 # up with the 64-bit loader (wine64 and wineserver from PICKPATH_WINE_FOLDER,
@@ -131,10 +133,13 @@ setup)
   ln -sfn "$build" "$dev/b:"
   ln -sfn "$build/wine-t" "$dev/t:"
   ln -sfn "$build/wine-share" "$dev/unc/localhost/share"
+  ln -sfn "$build/wine-share" "$dev/unc/localhost/Łódź"
   ln -sfn unc/localhost/share "$dev/n:"
-  if ! grep -q '"n:"="network"' "$WINEPREFIX/system.reg"; then
-    "$wine" reg add 'HKLM\Software\Wine\Drives' /v n: /t REG_SZ /d network /f >/dev/null 2>&1
-  fi
+  ln -sfn unc/localhost/Łódź "$dev/m:"
+  for drive in n: m:; do
+    grep -q "\"$drive\"=\"network\"" "$WINEPREFIX/system.reg" ||
+      "$wine" reg add 'HKLM\Software\Wine\Drives' /v $drive /t REG_SZ /d network /f >/dev/null 2>&1
+  done
   cp "$stand_in" "$WINEPREFIX/drive_c/windows/$system_folder/timeout.exe" ||
     failed "could not put the timeout stand-in into $system_folder"
   # Drive types are read when the wineserver starts.
