@@ -1,17 +1,18 @@
 #!/bin/bash
-# Checks a release zip: built again from a copy of the source in another
-# folder, it has the same bytes; its checksum file verifies; it holds the exe
-# and the README; and its exe is the one a green windows-x86 run tested, as the
-# test command records it (SHA-256 on the first line, the run's result after).
+# Checks the release zips: built again from a copy of the source in another
+# folder, each has the same bytes; its checksum file verifies; it holds the exe
+# and the README; and its exe is the one a green run of its Windows build
+# tested, as the test command records it in that build (SHA-256 on the first
+# line, the run's result after).
 #
-#   reproducible.sh SOURCE_DIR RELEASE_ZIP TESTED_RECORD
+#   reproducible.sh SOURCE_DIR ZIP TESTED_RECORD [ZIP TESTED_RECORD]...
 set -u
-source_dir=$1 zip=$2 record=$3
+source_dir=$1
+shift
 MODE=native
 source "$(dirname "$0")/../e2e/common.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-name=$(basename "$zip")
 
 # 1. The same release from a copy of the source, in a folder of another name and depth.
 copy=$work/another/place/pickpath
@@ -23,28 +24,11 @@ else
   fail "rebuilt in $copy"
   tail -20 "$work/build.log"
 fi
-again=$copy/build/release/$name
-expect_same_file "rebuilt elsewhere: the zip has the same bytes" "$zip" "$again"
-expect_same_file "rebuilt elsewhere: the checksum file has the same bytes" "$zip.sha256" "$again.sha256"
-
-# 2. The checksum file names the zip and verifies.
-(cd "$(dirname "$zip")" && sha256sum --check --status "$name.sha256")
-expect_equal "the checksum file verifies" 0 $?
-
-# 3. The contents, in order, and the README as it stands in the source.
-expect_equal "the zip holds the exe and the README" "pickpath.exe README.md" \
-  "$(unzip -Z1 "$zip" | tr '\n' ' ' | sed 's/ $//')"
-unzip -p "$zip" README.md >"$work/README.md"
-expect_same_file "the README is the source's" "$source_dir/README.md" "$work/README.md"
-
-# 4. The exe is the one that a green windows-x86 run tested.
-unzip -p "$zip" pickpath.exe >"$work/pickpath.exe"
-shipped=$(sha256sum "$work/pickpath.exe" | cut -d' ' -f1)
 
 # tested RECORD: 0 when RECORD exists and names the shipped exe, else 1; says which.
 tested() {
   if [ ! -f "$1" ]; then
-    echo "no record of a green windows-x86 run ($1): the test command writes it"
+    echo "no record of a green $layer run ($1): the test command writes it"
     return 1
   fi
   local hash
@@ -53,16 +37,41 @@ tested() {
     echo "the record names another exe: $hash, the zip holds $shipped"
     return 1
   fi
-  echo "the exe is the one the windows-x86 run tested, which $(sed -n 2p "$1")"
+  echo "the exe is the one the $layer run tested, which $(sed -n 2p "$1")"
 }
-reason=$(tested "$record")
-expect_equal "$reason" 0 $?
 
-# The same check refuses a record of another exe (the README's hash) and a missing one.
-{ sha256sum "$work/README.md" | cut -d' ' -f1; echo "passed the windows-x86 tests"; } >"$work/other-exe.txt"
-for row in other-exe missing; do
-  reason=$(tested "$work/$row.txt")
-  expect_equal "the check refuses the record $row.txt: $reason" 1 $?
+while [ $# -ge 2 ]; do
+  zip=$1 record=$2
+  shift 2
+  name=$(basename "$zip")
+  layer=$(basename "$(dirname "$record")")
+  again=$copy/build/release/$name
+  expect_same_file "$name rebuilt elsewhere: the zip has the same bytes" "$zip" "$again"
+  expect_same_file "$name rebuilt elsewhere: the checksum file has the same bytes" "$zip.sha256" "$again.sha256"
+
+  # 2. The checksum file names the zip and verifies.
+  (cd "$(dirname "$zip")" && sha256sum --check --status "$name.sha256")
+  expect_equal "$name: the checksum file verifies" 0 $?
+
+  # 3. The contents, in order, and the README as it stands in the source.
+  expect_equal "$name holds the exe and the README" "pickpath.exe README.md" \
+    "$(unzip -Z1 "$zip" | tr '\n' ' ' | sed 's/ $//')"
+  unzip -p "$zip" README.md >"$work/README.md"
+  expect_same_file "$name: the README is the source's" "$source_dir/README.md" "$work/README.md"
+
+  # 4. The exe is the one that a green run of its build tested; the same check
+  #    refuses a record of another exe (the README's hash) and a missing one.
+  unzip -p "$zip" pickpath.exe >"$work/pickpath.exe"
+  shipped=$(sha256sum "$work/pickpath.exe" | cut -d' ' -f1)
+  reason=$(tested "$record")
+  expect_equal "$name: $reason" 0 $?
+  { sha256sum "$work/README.md" | cut -d' ' -f1; echo "passed the $layer tests"; } >"$work/other-exe.txt"
+  rm -f "$work/missing.txt"
+  for row in other-exe missing; do
+    reason=$(tested "$work/$row.txt")
+    expect_equal "$name: the check refuses the record $row.txt: $reason" 1 $?
+  done
 done
+[ $# -eq 0 ] || fail "arguments come in pairs: ZIP TESTED_RECORD"
 
 finish
