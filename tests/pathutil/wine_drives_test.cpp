@@ -106,47 +106,38 @@ TEST(WineMappedDrive, NetworkDriveResolvesToItsShare) {
 // listed, unless a 64-bit program finds that same item at the path. In the
 // 64-bit build, and outside the redirected folders, every path stays as it is.
 TEST(PickedPathText, NamesTheItemTheSystemFolderListed) {
-    wchar_t systemBuffer[MAX_PATH] = {};
-    wchar_t wowBuffer[MAX_PATH] = {};
-    ASSERT_NE(GetSystemDirectoryW(systemBuffer, MAX_PATH), 0u);
-    ASSERT_NE(GetSystemWow64DirectoryW(wowBuffer, MAX_PATH), 0u);
-    const std::wstring system = systemBuffer, wow = wowBuffer;
-    const std::wstring only32 = L"\\pickpath-only32.txt", both = L"\\pickpath-both.txt";
+    wchar_t system[MAX_PATH] = {};
+    wchar_t wow[MAX_PATH] = {};
+    ASSERT_NE(GetSystemDirectoryW(system, MAX_PATH), 0u);
+    ASSERT_NE(GetSystemWow64DirectoryW(wow, MAX_PATH), 0u);
     const bool redirected = platform::fileSystemRedirected();
     EXPECT_EQ(redirected, sizeof(void*) == 4);
-    // In the native view (redirection off): the 64-bit system folder.
-    const auto inNativeView = [](auto step) {
-        void* redirection = nullptr;
-        const bool off = Wow64DisableWow64FsRedirection(&redirection);
-        step();
+    // Files in each view: the 64-bit one only with redirection off.
+    const std::vector<std::wstring> files = {std::wstring(system) + L"\\pickpath-both.txt",
+                                             std::wstring(wow) + L"\\pickpath-both.txt",
+                                             std::wstring(wow) + L"\\pickpath-only32.txt"};
+    void* redirection = nullptr;
+    for (const std::wstring& file : files) {
+        const bool off = file == files[0] && Wow64DisableWow64FsRedirection(&redirection);
+        std::ofstream(file.c_str()) << "the copy in " << (off ? "the 64-bit view" : "SysWOW64");
         if (off) Wow64RevertWow64FsRedirection(redirection);
-    };
-    const auto write = [](const std::wstring& path, const char* content) {
-        std::FILE* out = _wfopen(path.c_str(), L"wb");
-        ASSERT_NE(out, nullptr);
-        std::fputs(content, out);
-        std::fclose(out);
-    };
-    inNativeView([&] { write(system + both, "the 64-bit copy"); });
-    write(wow + only32, "only the 32-bit view has it");
-    write(wow + both, "the 32-bit copy");
-    struct Row {
-        std::wstring picked;
-        std::wstring written;
-    };
-    const std::vector<Row> rows = {
-        {system + only32, (redirected ? wow : system) + only32},
-        {system + both, (redirected ? wow : system) + both},
+    }
+    const std::wstring shown = redirected ? wow : system;
+    const std::vector<std::pair<std::wstring, std::wstring>> rows = {
+        {std::wstring(system) + L"\\pickpath-only32.txt", shown + L"\\pickpath-only32.txt"},
+        {files[0], shown + L"\\pickpath-both.txt"},
         {L"C:\\windows\\win.ini", L"C:\\windows\\win.ini"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.picked.begin(), row.picked.end()));
-        const std::string text = pickedPathText(row.picked);
-        EXPECT_TRUE(platform::sameFileName(platform::widenAnsi(text.data(), text.size()), row.written)) << text;
+    for (const auto& [picked, written] : rows) {
+        SCOPED_TRACE(std::string(picked.begin(), picked.end()));
+        const std::string text = pickedPathText(picked);
+        EXPECT_TRUE(platform::sameFileName(platform::widenAnsi(text.data(), text.size()), written)) << text;
     }
-    DeleteFileW((wow + only32).c_str());
-    DeleteFileW((wow + both).c_str());
-    inNativeView([&] { DeleteFileW((system + both).c_str()); });
+    for (const std::wstring& file : files) {
+        const bool off = file == files[0] && Wow64DisableWow64FsRedirection(&redirection);
+        DeleteFileW(file.c_str());
+        if (off) Wow64RevertWow64FsRedirection(redirection);
+    }
 }
 
 }  // namespace
