@@ -1,36 +1,115 @@
 #include "strutil/split.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
+
+#include "strutil/characters.h"
 
 namespace pickpath {
 namespace {
 
+// Every lead byte of a double-byte code page has its high bit set.
+constexpr unsigned char kFirstNonAscii = 0x80;
+constexpr std::uint64_t kHighBits = 0x8080808080808080;
+
 bool isQuote(char c) { return c == '"' || c == '\''; }
 
-// Membership of every byte value in the delimiter set, for a one-step test per character.
-class DelimiterSet {
+unsigned char byteOf(char c) { return static_cast<unsigned char>(c); }
+
+bool isAscii(char c) { return byteOf(c) < kFirstNonAscii; }
+
+// Whether no byte of text[0, end) has its high bit set, eight bytes a step:
+// then no byte can lead a character, and every byte is one.
+bool allAscii(const char* text, std::size_t end) {
+    std::uint64_t bits = 0;
+    std::size_t i = 0;
+    for (std::uint64_t word = 0; i + sizeof word <= end; i += sizeof word) {
+        std::memcpy(&word, text + i, sizeof word);
+        bits |= word;
+    }
+    for (; i < end; ++i) bits |= byteOf(text[i]);
+    return (bits & kHighBits) == 0;
+}
+
+// The searches of a split over text[0, end), text[end] being a NUL; each
+// starts at a character. By character, a delimiter or a quote is a character
+// of one byte, never the second byte of a double-byte one. By byte, every byte
+// is taken for a character, which is exact for ASCII text and faster.
+template <bool kByCharacter>
+class Searches {
 public:
-    explicit DelimiterSet(const char* delimiters) {
-        for (const char* d = delimiters; *d != '\0'; ++d) member_[static_cast<unsigned char>(*d)] = true;
+    Searches(const std::string& text, std::size_t end, const char* delimiters)
+        : text_(text), end_(end) {
+        for (const char* d = delimiters; *d != '\0'; ++d) delimiter_[byteOf(*d)] = true;
     }
 
-    // How many delimiters text[0, end) holds: one less than the most pieces it can give.
-    std::size_t count(const char* text, std::size_t end) const {
+    // How many delimiters the text holds: one less than the most pieces it can give.
+    std::size_t countDelimiters() const {
         std::size_t found = 0;
-        for (std::size_t i = 0; i < end; ++i) found += member_[static_cast<unsigned char>(text[i])];
+        if (kByCharacter) {
+            for (std::size_t at = findDelimiter(0); at < end_; at = findDelimiter(at + 1)) ++found;
+        } else {
+            for (std::size_t i = 0; i < end_; ++i) found += delimiter_[byteOf(text_[i])];
+        }
         return found;
     }
 
-    // Index of the first delimiter in text[from, end), or `end` when there is none.
-    std::size_t find(const char* text, std::size_t from, std::size_t end) const {
-        while (from < end && !member_[static_cast<unsigned char>(text[from])]) ++from;
-        return from;
+    // Index of the first delimiter at or after `from`, or `end` when there is none.
+    std::size_t findDelimiter(std::size_t from) const {
+        const char* bytes = text_.c_str();
+        while (true) {
+            while (from < end_ && !delimiter_[byteOf(bytes[from])] &&
+                   (!kByCharacter || isAscii(bytes[from]))) {
+                ++from;
+            }
+            if (!kByCharacter || from == end_ || isAscii(bytes[from])) return from;
+            // A byte with its high bit set is a delimiter only as a character of its own.
+            const std::size_t length = characterLength(text_, from);
+            if (length == 1 && delimiter_[byteOf(bytes[from])]) return from;
+            from += length;
+        }
+    }
+
+    // Index of the first `quote` at or after `from`, or `end` when there is none.
+    std::size_t findQuote(std::size_t from, char quote) const {
+        if (kByCharacter) {
+            while (from < end_ && text_[from] != quote) from += characterLength(text_, from);
+            return from;
+        }
+        const char* bytes = text_.c_str();
+        const auto* found = static_cast<const char*>(std::memchr(bytes + from, quote, end_ - from));
+        return found == nullptr ? end_ : static_cast<std::size_t>(found - bytes);
     }
 
 private:
-    std::array<bool, 256> member_{};
+    const std::string& text_;
+    std::size_t end_;
+    std::array<bool, 256> delimiter_{};
 };
+
+template <bool kByCharacter>
+StringList split(const std::string& text, std::size_t end, const char* delimiters) {
+    const Searches<kByCharacter> searches(text, end, delimiters);
+    StringList pieces;
+    // Reserved up front: growing a large list step by step costs more than the scan.
+    pieces.reserve(searches.countDelimiters() + 1);
+    std::size_t pos = 0;
+    while (pos < end) {
+        std::size_t searchFrom = pos;
+        if (isQuote(text[pos])) {
+            const std::size_t close = searches.findQuote(pos + 1, text[pos]);
+            if (close == end) break;
+            searchFrom = close + 1;
+        }
+        const std::size_t delimiter = searches.findDelimiter(searchFrom);
+        if (delimiter == end) break;
+        pieces.emplace_back(text.c_str() + pos, delimiter - pos);
+        pos = delimiter + 1;
+    }
+    if (pos < end) pieces.emplace_back(text.c_str() + pos, end - pos);
+    return pieces;
+}
 
 }  // namespace
 
@@ -39,28 +118,10 @@ StringList splitString(const std::string& text, char delimiter) {
     return splitOnAny(text, delimiters);
 }
 
-StringList splitOnAny(const std::string& input, const char* delimiters) {
-    const char* text = input.c_str();
-    const std::size_t end = std::strlen(text);  // scanned up to the first NUL only
-    const DelimiterSet set(delimiters);
-    StringList pieces;
-    // Reserved up front: growing a large list step by step costs more than the scan.
-    pieces.reserve(set.count(text, end) + 1);
-    std::size_t pos = 0;
-    while (pos < end) {
-        std::size_t searchFrom = pos;
-        if (isQuote(text[pos])) {
-            const void* close = std::memchr(text + pos + 1, text[pos], end - pos - 1);
-            if (close == nullptr) break;
-            searchFrom = static_cast<std::size_t>(static_cast<const char*>(close) - text) + 1;
-        }
-        const std::size_t delimiter = set.find(text, searchFrom, end);
-        if (delimiter == end) break;
-        pieces.emplace_back(text + pos, delimiter - pos);
-        pos = delimiter + 1;
-    }
-    if (pos < end) pieces.emplace_back(text + pos, end - pos);
-    return pieces;
+StringList splitOnAny(const std::string& text, const char* delimiters) {
+    const std::size_t end = std::strlen(text.c_str());  // scanned up to the first NUL only
+    if (allAscii(text.c_str(), end)) return split<false>(text, end, delimiters);
+    return split<true>(text, end, delimiters);
 }
 
 }  // namespace pickpath
