@@ -40,7 +40,7 @@ template <bool kByCharacter>
 class Searches {
 public:
     Searches(const std::string& text, std::size_t end, const char* delimiters)
-        : text_(text), end_(end) {
+        : text_(text), bytes_(text.c_str()), end_(end) {
         for (const char* d = delimiters; *d != '\0'; ++d) delimiter_[byteOf(*d)] = true;
     }
 
@@ -50,23 +50,22 @@ public:
         if (kByCharacter) {
             for (std::size_t at = findDelimiter(0); at < end_; at = findDelimiter(at + 1)) ++found;
         } else {
-            for (std::size_t i = 0; i < end_; ++i) found += delimiter_[byteOf(text_[i])];
+            for (std::size_t i = 0; i < end_; ++i) found += delimiter_[byteOf(bytes_[i])];
         }
         return found;
     }
 
     // Index of the first delimiter at or after `from`, or `end` when there is none.
     std::size_t findDelimiter(std::size_t from) const {
-        const char* bytes = text_.c_str();
         while (true) {
-            while (from < end_ && !delimiter_[byteOf(bytes[from])] &&
-                   (!kByCharacter || isAscii(bytes[from]))) {
+            while (from < end_ && !delimiter_[byteOf(bytes_[from])] &&
+                   (!kByCharacter || isAscii(bytes_[from]))) {
                 ++from;
             }
-            if (!kByCharacter || from == end_ || isAscii(bytes[from])) return from;
+            if (!kByCharacter || from == end_ || isAscii(bytes_[from])) return from;
             // A byte with its high bit set is a delimiter only as a character of its own.
             const std::size_t length = characterLength(text_, from);
-            if (length == 1 && delimiter_[byteOf(bytes[from])]) return from;
+            if (length == 1 && delimiter_[byteOf(bytes_[from])]) return from;
             from += length;
         }
     }
@@ -74,16 +73,16 @@ public:
     // Index of the first `quote` at or after `from`, or `end` when there is none.
     std::size_t findQuote(std::size_t from, char quote) const {
         if (kByCharacter) {
-            while (from < end_ && text_[from] != quote) from += characterLength(text_, from);
+            while (from < end_ && bytes_[from] != quote) from += characterLength(text_, from);
             return from;
         }
-        const char* bytes = text_.c_str();
-        const auto* found = static_cast<const char*>(std::memchr(bytes + from, quote, end_ - from));
-        return found == nullptr ? end_ : static_cast<std::size_t>(found - bytes);
+        const auto* found = static_cast<const char*>(std::memchr(bytes_ + from, quote, end_ - from));
+        return found == nullptr ? end_ : static_cast<std::size_t>(found - bytes_);
     }
 
 private:
     const std::string& text_;
+    const char* bytes_;
     std::size_t end_;
     std::array<bool, 256> delimiter_{};
 };
@@ -91,23 +90,24 @@ private:
 template <bool kByCharacter>
 StringList split(const std::string& text, std::size_t end, const char* delimiters) {
     const Searches<kByCharacter> searches(text, end, delimiters);
+    const char* bytes = text.c_str();
     StringList pieces;
     // Reserved up front: growing a large list step by step costs more than the scan.
     pieces.reserve(searches.countDelimiters() + 1);
     std::size_t pos = 0;
     while (pos < end) {
         std::size_t searchFrom = pos;
-        if (isQuote(text[pos])) {
-            const std::size_t close = searches.findQuote(pos + 1, text[pos]);
+        if (isQuote(bytes[pos])) {
+            const std::size_t close = searches.findQuote(pos + 1, bytes[pos]);
             if (close == end) break;
             searchFrom = close + 1;
         }
         const std::size_t delimiter = searches.findDelimiter(searchFrom);
         if (delimiter == end) break;
-        pieces.emplace_back(text.c_str() + pos, delimiter - pos);
+        pieces.emplace_back(bytes + pos, delimiter - pos);
         pos = delimiter + 1;
     }
-    if (pos < end) pieces.emplace_back(text.c_str() + pos, end - pos);
+    if (pos < end) pieces.emplace_back(bytes + pos, end - pos);
     return pieces;
 }
 
