@@ -1,6 +1,7 @@
 // normalizeSeparators equals the independent statements of its rule for both
-// separators: in a single-byte code page the splits and joins, quotes
-// included; in code page 932 (chosen by the input's first byte) the direct rule
+// separators, in a single-byte code page and in code page 932 (chosen by the
+// input's first byte): the splits and joins, quotes included, which read by
+// character as normalizeSeparators does; and in 932 also the direct rule
 // applied to characters, for paths without quotes.
 #include <cstddef>
 #include <cstdint>
@@ -20,10 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto& leadBytes = pickpath::fake::platform().leadBytes;
     for (char separator : {'\\', '/'}) {
         const std::string got = pickpath::normalizeSeparators(input, separator);
-        if (!doubleByte) {
-            if (got != pickpath::reference::normalizeBySplitting(path, separator)) std::abort();
-        } else if (!pickpath::reference::hasQuote(path)) {
-            if (got != pickpath::reference::normalize(path, separator, leadBytes)) std::abort();
+        if (got != pickpath::reference::normalizeBySplitting(path, separator)) std::abort();
+        if (doubleByte && !pickpath::reference::hasQuote(path) &&
+            got != pickpath::reference::normalize(path, separator, leadBytes)) {
+            std::abort();
         }
     }
     return 0;

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstring>
 
+#include "strutil/characters.h"
+
 namespace pickpath {
 namespace {
 
@@ -15,22 +17,23 @@ public:
         for (const char* d = delimiters; *d != '\0'; ++d) member_[static_cast<unsigned char>(*d)] = true;
     }
 
-    // How many delimiters text[0, end) holds: one less than the most pieces it can give.
-    std::size_t count(const char* text, std::size_t end) const {
-        std::size_t found = 0;
-        for (std::size_t i = 0; i < end; ++i) found += member_[static_cast<unsigned char>(text[i])];
-        return found;
-    }
-
-    // Index of the first delimiter in text[from, end), or `end` when there is none.
-    std::size_t find(const char* text, std::size_t from, std::size_t end) const {
-        while (from < end && !member_[static_cast<unsigned char>(text[from])]) ++from;
-        return from;
-    }
+    bool operator()(char c) const { return member_[static_cast<unsigned char>(c)]; }
 
 private:
     std::array<bool, 256> member_{};
 };
+
+// Index of the first character in text[from, end) that `wanted` accepts, or
+// `end`. Only a one-byte character counts: the second byte of a double-byte
+// character is never taken for a delimiter or a quote. `from` begins a character.
+template <typename Wanted>
+std::size_t findCharacter(const std::string& text, std::size_t from, std::size_t end, Wanted wanted) {
+    for (std::size_t length = 1; from < end; from += length) {
+        length = characterLength(text, from);
+        if (length == 1 && wanted(text[from])) return from;
+    }
+    return end;
+}
 
 }  // namespace
 
@@ -39,27 +42,32 @@ StringList splitString(const std::string& text, char delimiter) {
     return splitOnAny(text, delimiters);
 }
 
-StringList splitOnAny(const std::string& input, const char* delimiters) {
-    const char* text = input.c_str();
-    const std::size_t end = std::strlen(text);  // scanned up to the first NUL only
-    const DelimiterSet set(delimiters);
-    StringList pieces;
+StringList splitOnAny(const std::string& text, const char* delimiters) {
+    const std::size_t end = std::strlen(text.c_str());  // scanned up to the first NUL only
+    const DelimiterSet isDelimiter(delimiters);
     // Reserved up front: growing a large list step by step costs more than the scan.
-    pieces.reserve(set.count(text, end) + 1);
+    std::size_t delimiterCount = 0;
+    for (std::size_t at = findCharacter(text, 0, end, isDelimiter); at < end;
+         at = findCharacter(text, at + 1, end, isDelimiter)) {
+        ++delimiterCount;
+    }
+    StringList pieces;
+    pieces.reserve(delimiterCount + 1);
     std::size_t pos = 0;
     while (pos < end) {
         std::size_t searchFrom = pos;
         if (isQuote(text[pos])) {
-            const void* close = std::memchr(text + pos + 1, text[pos], end - pos - 1);
-            if (close == nullptr) break;
-            searchFrom = static_cast<std::size_t>(static_cast<const char*>(close) - text) + 1;
+            const char quote = text[pos];
+            const std::size_t close = findCharacter(text, pos + 1, end, [quote](char c) { return c == quote; });
+            if (close == end) break;
+            searchFrom = close + 1;
         }
-        const std::size_t delimiter = set.find(text, searchFrom, end);
+        const std::size_t delimiter = findCharacter(text, searchFrom, end, isDelimiter);
         if (delimiter == end) break;
-        pieces.emplace_back(text + pos, delimiter - pos);
+        pieces.emplace_back(text, pos, delimiter - pos);
         pos = delimiter + 1;
     }
-    if (pos < end) pieces.emplace_back(text + pos, end - pos);
+    if (pos < end) pieces.emplace_back(text, pos, end - pos);
     return pieces;
 }
 

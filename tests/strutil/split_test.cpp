@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/double_byte.h"
+#include "tests/support/fake_platform_test.h"
+
 namespace pickpath {
 namespace {
 
@@ -76,6 +79,38 @@ TEST(SplitOnAny, AnyCharacterOfTheSetEndsAPiece) {
     EXPECT_EQ(splitOnAny("a/b\\c;d", "/\\"), (StringList{"a", "b", "c;d"}));
     EXPECT_EQ(splitOnAny("'a/b'\\c", "/\\"), (StringList{"'a/b'", "c"}));
     EXPECT_EQ(splitOnAny("a/b", ""), (StringList{"a/b"}));
+}
+
+using SplitByCharacter = FakePlatformTest;
+
+// Under 932 ソ is 83 5C and ポ 83 7C: a second byte is never a delimiter or a
+// quote. The same bytes in a single-byte code page are two characters.
+TEST_F(SplitByCharacter, SecondByteIsNeverADelimiterOrAQuote) {
+    using doublebyte::kReport;
+    using doublebyte::kSo;
+    struct Row {
+        unsigned codePage;
+        std::string text;
+        std::string delimiters;
+        StringList pieces;
+    };
+    const std::vector<Row> rows = {
+        {932, "C:\\dir\\" + kSo + "\\a.txt", "\\", {"C:", "dir", kSo, "a.txt"}},
+        {932, kReport + "|*.txt", "|", {kReport, "*.txt"}},
+        {932, "\x83\x83" + kSo + "\\a", "\\", {"\x83\x83" + kSo, "a"}},  // lead bytes pair from the first
+        {932, "'a\x83'/b'/c", "/", {"'a\x83'/b'", "c"}},                     // a quote as second byte
+        {932, "\x83\x83\x83", "\x83", {"\x83\x83"}},  // a lone lead byte at the end is a character
+        {1252, "C:\\dir\\" + kSo + "\\a.txt", "\\", {"C:", "dir", "\x83", "", "a.txt"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE("code page " + std::to_string(row.codePage) + " [" + row.text + "] on [" +
+                     row.delimiters + "]");
+        fake::useCodePage(row.codePage);
+        EXPECT_EQ(splitOnAny(row.text, row.delimiters.c_str()), row.pieces);
+        if (row.delimiters.size() == 1) {
+            EXPECT_EQ(splitString(row.text, row.delimiters[0]), row.pieces);
+        }
+    }
 }
 
 }  // namespace

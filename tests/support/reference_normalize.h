@@ -60,9 +60,9 @@ inline std::string normalize(const std::string& path, char separator,
     return result;
 }
 
-// The rule with quotes, for single-byte text: split on '\' and join with '\',
-// split on '/' and join with '\', split on '\' and join the first two pieces
-// and the non-empty others with `separator`.
+// The rule with quotes, in any code page, since the splits read by character:
+// split on '\' and join with '\', split on '/' and join with '\', split on '\'
+// and join the first two pieces and the non-empty others with `separator`.
 inline std::string normalizeBySplitting(const std::string& path, char separator) {
     std::string working = joinStrings(splitString(path, '\\'), '\\');
     working = joinStrings(splitString(working, '/'), '\\');
