@@ -110,21 +110,20 @@ TEST_F(OpenFileDialogTest, EmptyTitleIsAnEmptyText) {
 // process SysWOW64's items while a 64-bit program finds its own or none there.
 void scriptNamesAndViews(fake::Platform& fake) {
     const std::wstring file = L"C:\\Long Folder\\\u0444\u0430\u0439\u043b.txt";
-    fake.shortPaths[file] = L"C:\\LONGFO~1\\____~QPQ.TXT";
-    fake.longPaths[L"C:\\Long Folder\\____~QPQ.TXT"] = file;
-    fake.shortPaths[L"C:\\sn\\\u0142.txt"] = L"C:\\sn\\\u0141~1.TXT";  // needs a character the code page lacks
-    fake.shortPaths[L"C:\\sn\\\u0436.txt"] = L"C:\\sn\\____~X.TXT";
-    fake.longPaths[L"C:\\sn\\____~X.TXT"] = L"C:\\sn\\other.txt";  // names another item
-    const std::wstring system = L"C:\\Windows\\System32";
-    const std::wstring wow = L"C:\\Windows\\SysWOW64";
-    fake.processView = {{system, {1, 1}}, {system + L"\\only32.dll", {1, 2}},
-                        {system + L"\\both.dll", {1, 3}}, {system + L"\\drivers\\etc\\hosts", {1, 4}},
-                        {system + L"\\lost.dll", {1, 5}}};
-    fake.nativeView = {{system, {1, 6}},           {wow, {1, 1}},
-                       {wow + L"\\only32.dll", {1, 2}}, {system + L"\\both.dll", {1, 7}},
-                       {wow + L"\\both.dll", {1, 3}},   {system + L"\\drivers\\etc\\hosts", {1, 4}}};
-    fake.finalPaths = {{system, wow}, {system + L"\\only32.dll", wow + L"\\only32.dll"},
-                       {system + L"\\both.dll", wow + L"\\both.dll"}};
+    fake.shortPaths = {{file, L"C:\\LONGFO~1\\____~QPQ.TXT"},
+                       {L"C:\\sn\\\u0142.txt", L"C:\\sn\\\u0141~1.TXT"},  // a character the code page lacks
+                       {L"C:\\sn\\\u0436.txt", L"C:\\sn\\____~X.TXT"}};
+    fake.longPaths = {{L"C:\\Long Folder\\____~QPQ.TXT", file},
+                      {L"C:\\sn\\____~X.TXT", L"C:\\sn\\other.txt"}};  // another item
+    const std::wstring sys = L"C:\\Windows\\System32", wow = L"C:\\Windows\\SysWOW64";
+    const auto item = [](std::uint64_t index) { return platform::FileIdentity{1, index}; };
+    fake.processView = {{sys, item(1)}, {sys + L"\\only32.dll", item(2)}, {sys + L"\\both.dll", item(3)},
+                        {sys + L"\\drivers\\etc\\hosts", item(4)}, {sys + L"\\lost.dll", item(5)}};
+    fake.nativeView = {{sys, item(6)}, {wow, item(1)}, {wow + L"\\only32.dll", item(2)},
+                       {sys + L"\\both.dll", item(7)}, {wow + L"\\both.dll", item(3)},
+                       {sys + L"\\drivers\\etc\\hosts", item(4)}};
+    fake.finalPaths = {{sys, wow}, {sys + L"\\only32.dll", wow + L"\\only32.dll"},
+                       {sys + L"\\both.dll", wow + L"\\both.dll"}};
 }
 
 TEST_F(OpenFileDialogTest, Outcomes) {

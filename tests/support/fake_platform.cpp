@@ -254,20 +254,14 @@ std::uint32_t networkConnection(const char* head, char* buffer, std::uint32_t* l
     return 0;
 }
 
-std::wstring shortPathName(const std::wstring& path) {
-    platform().log.push_back("shortPathName " + fake::logged(path));
-    return fake::lookup(platform().shortPaths, path);
-}
+std::wstring shortPathName(const std::wstring& path) { return fake::lookup(platform().shortPaths, path); }
 
 std::wstring longPathName(const std::wstring& path) { return fake::lookup(platform().longPaths, path); }
 
 bool fileSystemRedirected() { return platform().redirected; }
 
 std::optional<FileIdentity> fileIdentity(const std::wstring& path, FileView view) {
-    const auto& identities = view == FileView::kNative ? platform().nativeView : platform().processView;
-    const auto found = identities.find(path);
-    if (found == identities.end()) return std::nullopt;
-    return found->second;
+    return fake::lookup(view == FileView::kNative ? platform().nativeView : platform().processView, path);
 }
 
 std::wstring finalPath(const std::wstring& path) { return fake::lookup(platform().finalPaths, path); }

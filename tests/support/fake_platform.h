@@ -88,8 +88,8 @@ struct Platform {
     std::map<std::wstring, std::wstring> longPaths;   // others: none
     // WOW64: the identity of an item in each view, and the path of the one this process sees.
     bool redirected = false;
-    std::map<std::wstring, platform::FileIdentity> processView;  // others: none
-    std::map<std::wstring, platform::FileIdentity> nativeView;   // others: none
+    std::map<std::wstring, std::optional<platform::FileIdentity>> processView;  // others: none
+    std::map<std::wstring, std::optional<platform::FileIdentity>> nativeView;   // others: none
     std::map<std::wstring, std::wstring> finalPaths;             // others: none
 
     // Records, in order.
