@@ -118,12 +118,13 @@ void scriptNamesAndViews(fake::Platform& fake) {
     const std::wstring sys = L"C:\\Windows\\System32", wow = L"C:\\Windows\\SysWOW64";
     const auto item = [](std::uint64_t index) { return platform::FileIdentity{1, index}; };
     fake.processView = {{sys, item(1)}, {sys + L"\\only32.dll", item(2)}, {sys + L"\\both.dll", item(3)},
-                        {sys + L"\\drivers\\etc\\hosts", item(4)}, {sys + L"\\lost.dll", item(5)}};
+                        {sys + L"\\drivers\\etc\\hosts", item(4)}, {sys + L"\\lost.dll", item(5)},
+                        {sys + L"\\moved.dll", item(8)}};
     fake.nativeView = {{sys, item(6)}, {wow, item(1)}, {wow + L"\\only32.dll", item(2)},
                        {sys + L"\\both.dll", item(7)}, {wow + L"\\both.dll", item(3)},
                        {sys + L"\\drivers\\etc\\hosts", item(4)}};
     fake.finalPaths = {{sys, wow}, {sys + L"\\only32.dll", wow + L"\\only32.dll"},
-                       {sys + L"\\both.dll", wow + L"\\both.dll"}};
+                       {sys + L"\\both.dll", wow + L"\\both.dll"}, {sys + L"\\moved.dll", wow + L"\\moved.dll"}};
 }
 
 TEST_F(OpenFileDialogTest, Outcomes) {
@@ -158,6 +159,8 @@ TEST_F(OpenFileDialogTest, Outcomes) {
          "C:\\Windows\\SysWOW64\\new.txt", "", true},
         {"WOW64: a listed item whose path cannot be named", DialogScript::pick(L"C:\\Windows\\System32\\lost.dll"),
          "", "3002\n", true},
+        {"WOW64: a listed item's path that a 64-bit program finds nothing at",
+         DialogScript::pick(L"C:\\Windows\\System32\\moved.dll"), "", "3002\n", true},
         {"WOW64: a path outside the redirected folders", DialogScript::pick("C:\\data\\report.txt"),
          "C:\\data\\report.txt", "", true},
     };
