@@ -40,11 +40,6 @@ TEST_F(RunDriverTest, Modes) {
         {"pick then failure", {"pickpath"},
          {DialogScript::pick("C:\\a.txt"), DialogScript::fail(0x3003)},
          "C:\\a.txt\n3003\nTest\n", 2},
-        // A chosen name with no exact ANSI text (and no short name) is failure 0x3002.
-        {"name in the code page, then one beyond it", {"pickpath"},
-         {DialogScript::pick("C:\\caf\xE9.txt"), DialogScript::pick(L"C:\\\u0444.txt"),
-          DialogScript::pick("C:\\never.txt")},
-         "C:\\caf\xE9.txt\n3002\nTest\n", 2},
         // On Windows the arguments are split from the platform's wide command
         // line, never the runtime's best-fit argv ("????.txt", "Lodz.txt", or a
         // fullwidth quote turned into a real one that splits); one the ANSI code

@@ -33,9 +33,6 @@ TEST(WineDrives, DriveRows) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.path);
         const FileStatus status(row.path);
-        std::printf("status of %-14s failed=%d errno=%d directory=%d size=%lld\n", row.path.c_str(),
-                    status.failed(), status.error(), status.isDirectory(),
-                    static_cast<long long>(status.size()));
         EXPECT_EQ(status.failed(), row.failed);
         EXPECT_EQ(status.isDirectory(), row.directory);
         if (row.failed) {

@@ -1,7 +1,5 @@
 #include "picker/pick_path.h"
 
-#include <algorithm>
-
 #include "tests/support/fake_platform_test.h"
 
 namespace pickpath {
@@ -21,109 +19,72 @@ protected:
     }
 };
 
-TEST_F(PickPathTest, ConsoleTitleStepsInOrder) {
-    platform().consoleTitle = L"My console";
-    platform().processId = 4242;
-    platform().tickCount = 4294967295u;
-    int console;
-    platform().consoleWindow = &console;
-    pickPath(false);
-    const std::vector<std::string> expected = {
-        "getConsoleTitle 1024",           "currentProcessId",
-        "tickCount",                      "setConsoleTitle 4294967295/4242",
-        "sleep 40",                       "findWindow 4294967295/4242",
-        "setConsoleTitle My console",     "getOpenFileName",
-    };
-    EXPECT_EQ(platform().log, expected);
-    EXPECT_EQ(platform().consoleTitle, L"My console");
-    EXPECT_EQ(platform().openCalls[0].owner, &console);
-}
-
 TEST_F(PickPathTest, ConsoleTitleComesBackCutTo1023Characters) {
     platform().consoleTitle = std::wstring(1500, L't');
     pickPath(false);
     EXPECT_EQ(platform().consoleTitle, std::wstring(1023, L't'));
 }
 
-// The lookup by title comes first; only when it finds nothing is the console's
-// own window the owner (Windows Terminal, Wine). The title comes back each time,
-// whatever its characters; a title that cannot be read is never replaced.
+// The window that shows a title of the tick count and the process id, set
+// before a wait, owns the dialog; when none does, the console's own window
+// (Windows Terminal, Wine). The title comes back each time, whatever its
+// characters; a title that cannot be read is never replaced.
 TEST_F(PickPathTest, OwnerIsTheConsoleWindow) {
     struct Row {
         std::string name;
         bool hasConsole;
         bool titleFindsWindow;
-        bool owned;
-        bool askedForConsoleWindow;
+        int owner;  // 0: the window the title found; 1: the console's own; 2: none
         std::wstring title = L"My console";
     };
     const std::vector<Row> rows = {
-        {"the title finds the window", true, true, true, false},
-        {"the title finds nothing", true, false, true, true},
-        {"no console", false, false, false, true},
-        {"a title beyond any code page", true, true, true, false, L"C:\\Users\\\u0418\u0432\u0430\u043d"},
-        {"a title that cannot be read", true, false, true, true, L""},
+        {"the title finds the window", true, true, 0},
+        {"the title finds nothing", true, false, 1},
+        {"no console", false, false, 2},
+        {"a title beyond any code page", true, true, 0, L"C:\\Users\\\u0418\u0432\u0430\u043d"},
+        {"a title that cannot be read", true, true, 1, L""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         fake::reset();
         int console;
+        int titled;
         platform().consoleTitle = row.title;
         platform().consoleWindow = &console;
+        platform().titleWindow = &titled;
         platform().hasConsole = row.hasConsole;
         platform().titleFindsWindow = row.titleFindsWindow;
+        platform().processId = 4242;
+        platform().tickCount = 4294967295u;
         pickPath(false);
         ASSERT_EQ(platform().openCalls.size(), 1u);
-        EXPECT_EQ(platform().openCalls[0].owner, row.owned ? &console : nullptr);
-        // The title is set twice (lookup, restore) or, unreadable, never; the
-        // console's own window is asked for last, only when needed.
-        const auto& log = platform().log;
-        const bool readable = row.hasConsole && !row.title.empty();
-        EXPECT_EQ(std::count_if(log.begin(), log.end(),
-                                [](const std::string& call) { return call.rfind("setConsoleTitle", 0) == 0; }),
-                  readable ? 2 : 0);
-        EXPECT_EQ(log.end()[-2] == "consoleWindow", row.askedForConsoleWindow);
+        void* const owners[] = {&titled, &console, nullptr};
+        EXPECT_EQ(platform().openCalls[0].owner, owners[row.owner]);
+        EXPECT_EQ(platform().shownTitle, row.owner == 0 ? "4294967295/4242" : "");
         EXPECT_EQ(platform().consoleTitle, row.title);
     }
 }
 
+// A cancel or a failure forgets the pick; a pick on a network drive is
+// handed back in its share's form.
 TEST_F(PickPathTest, EachDialogStartsAtThePreviousPick) {
-    platform().dialogs = {DialogScript::pick("C:\\data\\a.txt"), DialogScript::pick("C:\\data\\b.txt"),
-                          DialogScript::cancel(), DialogScript::cancel()};
-    EXPECT_EQ(pickPath(false), "C:\\data\\a.txt");
-    EXPECT_EQ(pickPath(false), "C:\\data\\b.txt");
-    EXPECT_EQ(pickPath(false), "");
-    EXPECT_EQ(pickPath(false), "");
-    const auto& calls = platform().openCalls;
-    ASSERT_EQ(calls.size(), 4u);
-    EXPECT_EQ(calls[0].initialDir, "");
-    EXPECT_EQ(calls[1].initialDir, "C:\\data");
-    EXPECT_EQ(calls[2].initialDir, "C:\\data");
-    EXPECT_EQ(calls[3].initialDir, "");  // the cancel forgot the pick
-    for (const auto& call : calls) {
-        EXPECT_EQ(call.title, "Open");
-        EXPECT_EQ(call.filter.size(), 21u);
-    }
-}
-
-TEST_F(PickPathTest, FailureForgetsThePickLikeACancel) {
-    platform().dialogs = {DialogScript::pick("C:\\data\\a.txt"), DialogScript::fail(0x3003),
-                          DialogScript::cancel()};
-    pickPath(false);
-    EXPECT_EQ(pickPath(false), "");
-    pickPath(false);
-    EXPECT_EQ(platform().openCalls[2].initialDir, "");
-    EXPECT_EQ(standardError(), "3003\n");
-}
-
-TEST_F(PickPathTest, PickOnMappedDriveStartsNextDialogAtItsUncForm) {
     platform().driveTypes["N:"] = 4;
     platform().connections["N:"] = "\\\\server\\share";
     platform().accessErrors["\\\\server\\share\\dir"] = 0;
-    platform().dialogs = {DialogScript::pick("N:\\dir\\f.txt"), DialogScript::cancel()};
-    EXPECT_EQ(pickPath(false), "N:\\dir\\f.txt");
-    pickPath(false);
-    EXPECT_EQ(platform().openCalls[1].initialDir, "\\\\server\\share\\dir");
+    platform().dialogs = {DialogScript::pick("C:\\data\\a.txt"), DialogScript::cancel(),
+                          DialogScript::pick("C:\\data\\b.txt"), DialogScript::fail(0x3003),
+                          DialogScript::pick("N:\\dir\\f.txt"),  DialogScript::cancel()};
+    const std::vector<std::string> picks = {"C:\\data\\a.txt", "", "C:\\data\\b.txt", "", "N:\\dir\\f.txt", ""};
+    const std::vector<std::string> folders = {"", "C:\\data", "", "C:\\data", "", "\\\\server\\share\\dir"};
+    for (std::size_t i = 0; i < picks.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(pickPath(false), picks[i]);
+        ASSERT_EQ(platform().openCalls.size(), i + 1);
+        EXPECT_EQ(platform().openCalls[i].initialDir, folders[i]);
+        EXPECT_EQ(platform().openCalls[i].title, "Open");
+        EXPECT_EQ(platform().openCalls[i].filter.size(), 21u);
+    }
+    EXPECT_EQ(standardError(), "3003\n");
 }
 
 TEST_F(PickPathTest, FolderModeUsesTheBrowserWithAnEmptyTitle) {

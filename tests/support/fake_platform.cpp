@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <cwctype>
 
 #include "tests/support/fake_platform.h"
 
@@ -39,12 +40,13 @@ namespace {
 
 constexpr std::uint32_t kFixedDrive = 3;
 constexpr std::uint32_t kNoConnection = 2250;
+constexpr std::uint32_t kMoreData = 234;
 constexpr std::uint32_t kBrowseSelectionChanged = 2;
 
 constexpr wchar_t kLastAnsiUnit = 0xFF;
 
-// A wide text for the log: each unit the code page holds as its byte, others as '?'.
-std::string logged(const std::wstring& text) {
+// A wide text as a window title: each unit the code page holds as its byte, others as '?'.
+std::string narrowed(const std::wstring& text) {
     std::string bytes;
     for (const wchar_t unit : text) bytes.push_back(unit <= kLastAnsiUnit ? static_cast<char>(unit) : '?');
     return bytes;
@@ -71,7 +73,7 @@ namespace platform {
 
 using fake::platform;
 
-void prepareProcess() { platform().log.push_back("prepareProcess"); }
+void prepareProcess() {}
 
 std::optional<std::wstring> wideCommandLine() { return platform().commandLine; }
 
@@ -84,7 +86,6 @@ int runCommand(const std::string& command) {
 
 std::uint32_t getConsoleTitle(wchar_t* buffer, std::uint32_t size) {
     fake::Platform& fake = platform();
-    fake.log.push_back("getConsoleTitle " + std::to_string(size));
     if (!fake.hasConsole || size == 0) return 0;
     const std::size_t length = std::min<std::size_t>(fake.consoleTitle.size(), size - 1);
     std::copy_n(fake.consoleTitle.data(), length, buffer);
@@ -94,38 +95,26 @@ std::uint32_t getConsoleTitle(wchar_t* buffer, std::uint32_t size) {
 
 bool setConsoleTitle(const wchar_t* title) {
     fake::Platform& fake = platform();
-    fake.log.push_back("setConsoleTitle " + fake::logged(title));
     if (!fake.hasConsole) return false;
     fake.consoleTitle = title;
     return true;
 }
 
-std::uint32_t currentProcessId() {
-    platform().log.push_back("currentProcessId");
-    return platform().processId;
-}
+std::uint32_t currentProcessId() { return platform().processId; }
 
-std::uint32_t tickCount() {
-    platform().log.push_back("tickCount");
-    return platform().tickCount;
-}
+std::uint32_t tickCount() { return platform().tickCount; }
 
-void sleepMilliseconds(std::uint32_t milliseconds) {
-    platform().log.push_back("sleep " + std::to_string(milliseconds));
+void sleepMilliseconds(std::uint32_t) {
+    fake::Platform& fake = platform();
+    if (fake.hasConsole && fake.titleFindsWindow) fake.shownTitle = fake::narrowed(fake.consoleTitle);
 }
 
 WindowHandle findWindowByTitle(const char* title) {
-    fake::Platform& fake = platform();
-    fake.log.push_back(std::string("findWindow ") + title);
-    const bool found = fake.hasConsole && fake.titleFindsWindow && fake::logged(fake.consoleTitle) == title;
-    return found ? fake.consoleWindow : nullptr;
+    const fake::Platform& fake = platform();
+    return !fake.shownTitle.empty() && fake.shownTitle == title ? fake.titleWindow : nullptr;
 }
 
-WindowHandle consoleWindow() {
-    fake::Platform& fake = platform();
-    fake.log.push_back("consoleWindow");
-    return fake.hasConsole ? fake.consoleWindow : nullptr;
-}
+WindowHandle consoleWindow() { return platform().hasConsole ? platform().consoleWindow : nullptr; }
 
 std::intptr_t sendMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                           std::intptr_t lParam) {
@@ -136,7 +125,6 @@ std::intptr_t sendMessage(WindowHandle window, std::uint32_t message, std::uintp
 
 bool getOpenFileName(const OpenFileRequest& request, std::wstring& chosen) {
     fake::Platform& fake = platform();
-    fake.log.push_back("getOpenFileName");
     fake::OpenFileCall call;
     call.owner = request.owner;
     call.filter = std::string(request.filter, filterListLength(request.filter));
@@ -157,21 +145,19 @@ bool getOpenFileName(const OpenFileRequest& request, std::wstring& chosen) {
 std::uint32_t commDlgExtendedError() { return platform().lastError; }
 
 bool initializeComponents() {
-    platform().log.push_back("initializeComponents");
+    platform().apartmentSteps.push_back("initializeComponents");
     return true;
 }
 
-void uninitializeComponents() { platform().log.push_back("uninitializeComponents"); }
+void uninitializeComponents() { platform().apartmentSteps.push_back("uninitializeComponents"); }
 
 IdList browseForFolder(const BrowseRequest& request) {
     fake::Platform& fake = platform();
-    fake.log.push_back("browseForFolder");
+    fake.apartmentSteps.push_back("browseForFolder");
     fake::BrowseCall call;
     call.owner = request.owner;
     call.title = request.title;
     call.flags = request.flags;
-    call.hasCallback = request.callback != nullptr;
-    call.data = request.data;
     static int browserWindow;
     if (request.callback != nullptr) {
         for (std::uint32_t message : {kBrowseInitialized, fake::kBrowseSelectionChanged}) {
@@ -182,20 +168,16 @@ IdList browseForFolder(const BrowseRequest& request) {
     fake.browseCalls.push_back(call);
     const fake::DialogScript script = fake::nextDialog();
     if (script.kind != fake::DialogScript::Kind::kPick) return nullptr;
-    ++fake.liveIdLists;
     return new std::wstring(script.path);
 }
 
 std::wstring getPathFromIdList(IdList idList) {
-    platform().log.push_back("getPathFromIdList");
+    platform().apartmentSteps.push_back("getPathFromIdList");
     return *static_cast<std::wstring*>(idList);
 }
 
 void freeIdList(IdList idList) {
-    fake::Platform& fake = platform();
-    fake.log.push_back("freeIdList");
-    --fake.liveIdLists;
-    ++fake.freedIdLists;
+    platform().apartmentSteps.push_back("freeIdList");
     delete static_cast<std::wstring*>(idList);
 }
 
@@ -211,11 +193,13 @@ std::optional<std::string> narrowExact(const std::wstring& text) {
     return bytes;
 }
 
-bool sameFileName(const std::wstring& a, const std::wstring& b) { return a == b; }
+bool sameFileName(const std::wstring& a, const std::wstring& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](wchar_t x, wchar_t y) { return std::towupper(x) == std::towupper(y); });
+}
 
 int queryStatus(const char* path, StatusRecord& record) {
     fake::Platform& fake = platform();
-    fake.log.push_back(std::string("queryStatus ") + path);
     const auto found = fake.statuses.find(path);
     const fake::StatusScript script = found != fake.statuses.end() ? found->second
                                                                    : fake::StatusScript{};
@@ -229,7 +213,6 @@ int queryStatus(const char* path, StatusRecord& record) {
 
 int accessPath(const char* path, int) {
     fake::Platform& fake = platform();
-    fake.log.push_back(std::string("access ") + path);
     const auto found = fake.accessErrors.find(path);
     const int error = found != fake.accessErrors.end() ? found->second : ENOENT;
     if (error == 0) return 0;
@@ -239,17 +222,15 @@ int accessPath(const char* path, int) {
 
 std::uint32_t driveType(const char* head) {
     fake::Platform& fake = platform();
-    fake.log.push_back(std::string("driveType ") + head);
     const auto found = fake.driveTypes.find(head);
     return found != fake.driveTypes.end() ? found->second : fake::kFixedDrive;
 }
 
 std::uint32_t networkConnection(const char* head, char* buffer, std::uint32_t* length) {
     fake::Platform& fake = platform();
-    fake.log.push_back(std::string("networkConnection ") + head);
-    fake.connectionBufferLengths.push_back(*length);
     const auto found = fake.connections.find(head);
     if (found == fake.connections.end()) return fake::kNoConnection;
+    if (found->second.size() > *length) return fake::kMoreData;
     std::memcpy(buffer, found->second.c_str(), found->second.size() + 1);
     return 0;
 }

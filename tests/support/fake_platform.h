@@ -1,7 +1,7 @@
 #pragma once
 
 // A scripted platform for unit tests: it plays back what each call should
-// answer and records what the system asked, in order.
+// answer and keeps what the caller handed the dialogs and the shell.
 
 #include <array>
 #include <cstdint>
@@ -47,8 +47,6 @@ struct BrowseCall {
     platform::WindowHandle owner = nullptr;
     std::string title;
     std::uint32_t flags = 0;
-    bool hasCallback = false;
-    std::intptr_t data = 0;
     std::vector<int> callbackResults;  // for message 1, then for message 2
 };
 
@@ -72,9 +70,12 @@ struct Platform {
     std::wstring consoleTitle;
     bool hasConsole = true;
     platform::WindowHandle consoleWindow = nullptr;  // the console's own window
-    // Whether a lookup by the console's title finds its window: not under
-    // Windows Terminal, nor under Wine before the window is asked for.
+    // Whether the console's title reaches a window that a lookup by title finds
+    // (titleWindow): not under Windows Terminal, nor under Wine before the
+    // console's window is asked for. It shows the title set before a wait.
     bool titleFindsWindow = true;
+    platform::WindowHandle titleWindow = nullptr;
+    std::string shownTitle;
     std::array<bool, 256> leadBytes{};  // by byte value; none: a single-byte code page
     // The ANSI code page holds exactly the units up to 0xFF, each as that byte.
     std::uint32_t processId = 0;
@@ -83,24 +84,22 @@ struct Platform {
     std::map<std::string, StatusScript> statuses;  // others: -1, ENOENT
     std::map<std::string, int> accessErrors;       // 0 for found; others: ENOENT
     std::map<std::string, std::uint32_t> driveTypes;  // others: 3, a fixed disk
-    std::map<std::string, std::string> connections;   // others: left empty
+    std::map<std::string, std::string> connections;   // others: none; too long for the buffer: none
     std::map<std::wstring, std::wstring> shortPaths;  // others: none
-    std::map<std::wstring, std::wstring> longPaths;   // others: none
+    std::map<std::wstring, std::wstring> longPaths;   // others: none, as for an item that does not exist
     // WOW64: the identity of an item in each view, and the path of the one this process sees.
     bool redirected = false;
     std::map<std::wstring, std::optional<platform::FileIdentity>> processView;  // others: none
     std::map<std::wstring, std::optional<platform::FileIdentity>> nativeView;   // others: none
     std::map<std::wstring, std::wstring> finalPaths;             // others: none
 
-    // Records, in order.
-    std::vector<std::string> log;
+    // Records, in order. The apartment's steps: the browser's calls from
+    // setting the apartment up to undoing it.
+    std::vector<std::string> apartmentSteps;
     std::vector<std::string> commands;
     std::vector<OpenFileCall> openCalls;
     std::vector<BrowseCall> browseCalls;
     std::vector<SentMessage> messages;
-    std::vector<std::uint32_t> connectionBufferLengths;
-    int liveIdLists = 0;
-    int freedIdLists = 0;
     std::uint32_t lastError = 0;
 };
 
