@@ -1,5 +1,6 @@
 #include "pathutil/picked_path.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "platform/platform.h"
@@ -16,6 +17,18 @@ std::size_t lastComponentStart(const std::wstring& path) {
     return start;
 }
 
+// The folder that holds the last component of `path` (which has a separator),
+// without its closing separator unless it is a root, where that separator
+// matters: "C:" is the drive's current folder, "C:\" its root.
+std::wstring folderOf(const std::wstring& path) {
+    const std::size_t name = lastComponentStart(path);
+    const std::wstring folder = path.substr(0, name - 1);
+    const bool driveRoot = folder.size() == 2 && folder[1] == L':';
+    const bool shareRoot = folder.size() > 2 && isSeparator(folder[0]) && isSeparator(folder[1]) &&
+                           std::count_if(folder.begin() + 2, folder.end(), isSeparator) == 1;
+    return driveRoot || shareRoot ? path.substr(0, name) : folder;
+}
+
 // The path of the item that `picked` names in this process's view, the one
 // the dialog listed. Only under WOW64 can a 64-bit program find another item
 // there, or none; then the item's own path, "" when it cannot be named.
@@ -26,10 +39,9 @@ std::wstring listedPath(const std::wstring& picked) {
     std::wstring rest;
     std::optional<platform::FileIdentity> seen = platform::fileIdentity(item, platform::FileView::kProcess);
     if (!seen) {
-        const std::size_t name = lastComponentStart(picked);
-        if (name == 0) return picked;
-        item = picked.substr(0, name - 1);
-        rest = picked.substr(name - 1);
+        if (lastComponentStart(picked) == 0) return picked;
+        item = folderOf(picked);
+        rest = picked.substr(item.size());
         seen = platform::fileIdentity(item, platform::FileView::kProcess);
         if (!seen) return picked;
     }
@@ -62,15 +74,27 @@ std::wstring withShortNames(const std::wstring& path) {
     return result;
 }
 
+// Whether `shortened`, `listed` with short names, names the same item: its
+// long form is `listed`, ignoring case. A name typed into the dialog need not
+// exist yet and has no long form; then its folder's long form decides, and the
+// name itself must be the one typed.
+bool namesListedItem(const std::wstring& shortened, const std::wstring& listed) {
+    const std::wstring longForm = platform::longPathName(shortened);
+    if (!longForm.empty()) return platform::sameFileName(longForm, listed);
+    const std::size_t name = lastComponentStart(shortened);
+    if (name == 0 || shortened.substr(name) != listed.substr(lastComponentStart(listed))) return false;
+    const std::wstring folder = folderOf(shortened);
+    const std::wstring folderLongForm = platform::longPathName(folder);
+    return !folderLongForm.empty() && platform::sameFileName(folderLongForm, folderOf(listed));
+}
+
 }  // namespace
 
 std::string pickedPathText(const std::wstring& picked) {
     const std::wstring listed = listedPath(picked);
     if (const std::optional<std::string> exact = platform::narrowExact(listed)) return *exact;
     const std::wstring shortened = withShortNames(listed);
-    if (shortened.empty() || !platform::sameFileName(platform::longPathName(shortened), listed)) {
-        return "";
-    }
+    if (shortened.empty() || !namesListedItem(shortened, listed)) return "";
     return platform::narrowExact(shortened).value_or("");
 }
 

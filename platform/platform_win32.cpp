@@ -13,12 +13,14 @@
 #include <sys/types.h>
 #include <winnetwk.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/platform_win32.h"
@@ -30,7 +32,7 @@ namespace {
 // that no file of that name in the current folder or on the search path runs
 // in their place.
 constexpr char kWaitProgram[] = "\\timeout.exe";
-constexpr char kInterpreterProgram[] = "\\cmd.exe";
+constexpr wchar_t kInterpreterProgram[] = L"\\cmd.exe";
 
 // GetFinalPathNameByHandleW names a path "\\?\C:\dir" or "\\?\UNC\server\share".
 constexpr wchar_t kVerbatimPrefix[] = L"\\\\?\\";
@@ -61,27 +63,6 @@ int CALLBACK browseTrampoline(HWND window, UINT message, LPARAM lParam, LPARAM c
     return browse->callback(window, message, lParam, browse->data);
 }
 
-// The system folder (GetSystemDirectoryA), or "" when it cannot be named.
-std::string systemFolder() {
-    char folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return "";
-    return std::string(folder, length);
-}
-
-// Whether `path` names an existing file by a full path: from a drive's root
-// ("C:\...") or a share ("\\server\share\...").
-bool namesFileByFullPath(const char* path) {
-    if (path == nullptr) return false;
-    const auto isSeparator = [](char c) { return c == '\\' || c == '/'; };
-    const bool letter = (path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z');
-    const bool fromRoot = letter && path[1] == ':' && isSeparator(path[2]);
-    const bool share = isSeparator(path[0]) && isSeparator(path[1]);
-    if (!fromRoot && !share) return false;
-    const DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 // A path from a call that writes it into a buffer: `call(buffer, size)` answers
 // its length, or the size it needs (NUL included) when the buffer is too
 // small, or 0 on failure. "" on failure.
@@ -103,6 +84,34 @@ HANDLE openForQuery(const std::wstring& path) {
                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
+// The system folder (GetSystemDirectoryW), or "" when it cannot be named.
+std::wstring systemFolder() {
+    return pathFromCall([](wchar_t* buffer, DWORD size) { return GetSystemDirectoryW(buffer, size); });
+}
+
+// Whether `path` names an existing file (not a folder) by a full path: from a
+// drive's root ("C:\...") or a share ("\\server\share\...").
+bool namesFileByFullPath(const std::wstring& path) {
+    const wchar_t drive = path.size() > 2 && path[1] == L':' && path[2] == L'\\' ? path[0] | 0x20 : 0;
+    const bool fromRoot = drive >= L'a' && drive <= L'z';
+    if (!fromRoot && path.rfind(kUncPrefix, 0) != 0) return false;
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// The interpreters to try, in order: the file that COMSPEC names by a full
+// path ('/' read as '\'), then cmd.exe of the system folder.
+std::vector<std::wstring> interpreters() {
+    std::wstring named = pathFromCall(
+        [](wchar_t* buffer, DWORD size) { return GetEnvironmentVariableW(L"COMSPEC", buffer, size); });
+    std::replace(named.begin(), named.end(), L'/', L'\\');
+    std::vector<std::wstring> candidates;
+    if (namesFileByFullPath(named)) candidates.push_back(named);
+    const std::wstring folder = systemFolder();
+    if (!folder.empty()) candidates.push_back(folder + kInterpreterProgram);
+    return candidates;
+}
+
 }  // namespace
 
 void prepareProcess() {}
@@ -110,21 +119,33 @@ void prepareProcess() {}
 std::optional<std::wstring> wideCommandLine() { return std::wstring(GetCommandLineW()); }
 
 std::string waitCommandPrefix() {
-    const std::string folder = systemFolder();
-    if (folder.empty()) return "";
-    return "\"" + folder + kWaitProgram + "\" ";
+    const std::optional<std::string> folder = narrowExact(systemFolder());
+    if (!folder || folder->empty()) return "";
+    return "\"" + *folder + kWaitProgram + "\" ";
 }
 
 int runCommand(const std::string& command) {
-    // The runtime's system() runs the interpreter that COMSPEC names; without
-    // one it searches for cmd.exe, starting in the current folder, where the
-    // Open dialog may have left the process (a downloads folder, say).
-    if (!namesFileByFullPath(std::getenv("COMSPEC"))) {
-        const std::string folder = systemFolder();
-        if (folder.empty()) return -1;
-        _putenv(("COMSPEC=" + folder + kInterpreterProgram).c_str());
+    // Started here by its full path and waited for: the runtime's system()
+    // would, when COMSPEC's program cannot be started, search for cmd.exe from
+    // the current folder, where the Open dialog may have left the process.
+    const std::wstring arguments = L" /c " + widenAnsi(command.data(), command.size());
+    for (const std::wstring& interpreter : interpreters()) {
+        std::wstring line = L"\"" + interpreter + L"\"" + arguments;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessW(interpreter.c_str(), &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                            &startup, &process)) {
+            continue;
+        }
+        WaitForSingleObject(process.hProcess, INFINITE);
+        DWORD status = 0;
+        GetExitCodeProcess(process.hProcess, &status);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        return static_cast<int>(status);
     }
-    return std::system(command.c_str());
+    return -1;
 }
 
 std::uint32_t getConsoleTitle(wchar_t* buffer, std::uint32_t size) {
