@@ -106,25 +106,38 @@ TEST_F(OpenFileDialogTest, EmptyTitleIsAnEmptyText) {
 }
 
 // Names the ANSI code page (the fake's: units up to 0xFF) cannot hold, with
-// their short names; and, under WOW64, the system folder, which shows this
-// process SysWOW64's items while a 64-bit program finds its own or none there.
+// their short names, and the long forms of what exists, in the disk's case;
+// and, under WOW64, the system folder, which shows this process SysWOW64's
+// items while a 64-bit program finds its own or none there. "C:" is the
+// drive's current folder, the system folder, and a share's name without its
+// separator is read as another item in each view.
 void scriptNamesAndViews(fake::Platform& fake) {
     const std::wstring file = L"C:\\Long Folder\\\u0444\u0430\u0439\u043b.txt";
-    fake.shortPaths = {{file, L"C:\\LONGFO~1\\____~QPQ.TXT"},
-                       {L"C:\\sn\\\u0142.txt", L"C:\\sn\\\u0141~1.TXT"},  // a character the code page lacks
-                       {L"C:\\sn\\\u0436.txt", L"C:\\sn\\____~X.TXT"}};
-    fake.longPaths = {{L"C:\\Long Folder\\____~QPQ.TXT", file},
-                      {L"C:\\sn\\____~X.TXT", L"C:\\sn\\other.txt"}};  // another item
+    const std::wstring folder = L"C:\\\u043f\u0430\u043f\u043a\u0430";
     const std::wstring sys = L"C:\\Windows\\System32", wow = L"C:\\Windows\\SysWOW64";
+    fake.shortPaths = {{file, L"C:\\LONGFO~1\\____~QPQ.TXT"},
+                       {L"C:\\LONG FOLDER\\\u0444\u0430\u0439\u043b.txt", L"C:\\LONGFO~1\\____~QPQ.TXT"},
+                       {folder, L"C:\\____~KE1"},
+                       {L"C:\\sn\\\u0142.txt", L"C:\\sn\\\u0141~1.TXT"},  // a character the code page lacks
+                       {L"C:\\sn\\\u0436.txt", L"C:\\sn\\____~X.TXT"},
+                       {wow + L"\\\u0436.dll", wow + L"\\____~Y.DLL"}};
+    fake.longPaths = {{L"C:\\Long Folder\\____~QPQ.TXT", file}, {L"C:\\LONG FOLDER\\____~QPQ.TXT", file},
+                      {L"C:\\____~KE1", folder},
+                      {L"C:\\sn\\____~X.TXT", L"C:\\sn\\other.txt"},  // another item
+                      {wow + L"\\____~Y.DLL", wow + L"\\\u0436.dll"}};
     const auto item = [](std::uint64_t index) { return platform::FileIdentity{1, index}; };
-    fake.processView = {{sys, item(1)}, {sys + L"\\only32.dll", item(2)}, {sys + L"\\both.dll", item(3)},
-                        {sys + L"\\drivers\\etc\\hosts", item(4)}, {sys + L"\\lost.dll", item(5)},
-                        {sys + L"\\moved.dll", item(8)}};
-    fake.nativeView = {{sys, item(6)}, {wow, item(1)}, {wow + L"\\only32.dll", item(2)},
+    fake.processView = {{sys, item(1)}, {L"C:", item(1)}, {sys + L"\\only32.dll", item(2)},
+                        {sys + L"\\both.dll", item(3)}, {sys + L"\\drivers\\etc\\hosts", item(4)},
+                        {sys + L"\\lost.dll", item(5)}, {sys + L"\\moved.dll", item(8)},
+                        {sys + L"\\\u0436.dll", item(9)}, {L"C:\\", item(10)},
+                        {L"\\\\srv\\share\\", item(11)}, {L"\\\\srv\\share", item(12)}};
+    fake.nativeView = {{sys, item(6)}, {L"C:", item(6)}, {wow, item(1)}, {wow + L"\\only32.dll", item(2)},
                        {sys + L"\\both.dll", item(7)}, {wow + L"\\both.dll", item(3)},
-                       {sys + L"\\drivers\\etc\\hosts", item(4)}};
-    fake.finalPaths = {{sys, wow}, {sys + L"\\only32.dll", wow + L"\\only32.dll"},
-                       {sys + L"\\both.dll", wow + L"\\both.dll"}, {sys + L"\\moved.dll", wow + L"\\moved.dll"}};
+                       {sys + L"\\drivers\\etc\\hosts", item(4)}, {wow + L"\\\u0436.dll", item(9)},
+                       {L"C:\\", item(10)}, {L"\\\\srv\\share\\", item(11)}, {L"\\\\srv\\share", item(13)}};
+    fake.finalPaths = {{sys, wow}, {L"C:", wow}, {sys + L"\\only32.dll", wow + L"\\only32.dll"},
+                       {sys + L"\\both.dll", wow + L"\\both.dll"}, {sys + L"\\moved.dll", wow + L"\\moved.dll"},
+                       {sys + L"\\\u0436.dll", wow + L"\\\u0436.dll"}};
 }
 
 TEST_F(OpenFileDialogTest, Outcomes) {
@@ -146,7 +159,12 @@ TEST_F(OpenFileDialogTest, Outcomes) {
         {"one byte more", DialogScript::pick(std::string(26000, 'a')), "", "3003\n"},
         {"name beyond the code page by its short name, the folder as it is",
          DialogScript::pick(L"C:\\Long Folder\\\u0444\u0430\u0439\u043b.txt"), "C:\\Long Folder\\____~QPQ.TXT", ""},
-        {"name beyond the code page without a short name", DialogScript::pick(L"C:\\\u0444.txt"), "", "3002\n"},
+        {"name typed in another case than the disk's", DialogScript::pick(L"C:\\LONG FOLDER\\\u0444\u0430\u0439\u043b.txt"),
+         "C:\\LONG FOLDER\\____~QPQ.TXT", ""},
+        {"new name in a folder beyond the code page, by the folder's short name",
+         DialogScript::pick(L"C:\\\u043f\u0430\u043f\u043a\u0430\\new.txt"), "C:\\____~KE1\\new.txt", ""},
+        {"new name in a folder beyond the code page without a short name",
+         DialogScript::pick(L"C:\\\u0444\\new.txt"), "", "3002\n"},
         {"short name beyond the code page", DialogScript::pick(L"C:\\sn\\\u0142.txt"), "", "3002\n"},
         {"short name of another item", DialogScript::pick(L"C:\\sn\\\u0436.txt"), "", "3002\n"},
         {"WOW64: a file only SysWOW64 has", DialogScript::pick(L"C:\\Windows\\System32\\only32.dll"),
@@ -161,6 +179,11 @@ TEST_F(OpenFileDialogTest, Outcomes) {
          "", "3002\n", true},
         {"WOW64: a listed item's path that a 64-bit program finds nothing at",
          DialogScript::pick(L"C:\\Windows\\System32\\moved.dll"), "", "3002\n", true},
+        {"WOW64: a name beyond the code page listed from SysWOW64", DialogScript::pick(L"C:\\Windows\\System32\\\u0436.dll"),
+         "C:\\Windows\\SysWOW64\\____~Y.DLL", "", true},
+        {"WOW64: a new name at a drive's root", DialogScript::pick(L"C:\\new.txt"), "C:\\new.txt", "", true},
+        {"WOW64: a new name at a share's root", DialogScript::pick(L"\\\\srv\\share\\new.txt"),
+         "\\\\srv\\share\\new.txt", "", true},
         {"WOW64: a path outside the redirected folders", DialogScript::pick("C:\\data\\report.txt"),
          "C:\\data\\report.txt", "", true},
     };
