@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <map>
 #include <optional>
 #include <string>
@@ -186,6 +187,28 @@ TEST(FileStatusInCodePage, ReachesTheFileInsideTheFolder) {
     EXPECT_EQ(inner.size(), 5);
     EXPECT_TRUE(pathExists(slashed + "/a.txt", false));
     EXPECT_FALSE(pathExists(slashed + "/b.txt", false));
+}
+
+// A file's final path names the same item, never in the verbatim form that
+// "\\?\" or "\\?\UNC\" begins. (Wine names a share's file by a drive that maps it.)
+TEST(FinalPath, ComesBackWithoutTheVerbatimPrefix) {
+    const TempFolder folder;
+    for (const std::string& path : {folder / "final.txt", "\\\\localhost\\share\\pickpath-final.txt"s}) {
+        SCOPED_TRACE(path);
+        std::ofstream(path) << "x";
+        const std::wstring wide(path.begin(), path.end());  // ASCII paths
+        const std::wstring final = finalPath(wide);
+        EXPECT_EQ(final.find(L'?'), std::wstring::npos) << std::string(final.begin(), final.end());
+        const std::optional<FileIdentity> item = fileIdentity(wide, FileView::kProcess);
+        ASSERT_TRUE(item.has_value());
+        EXPECT_EQ(fileIdentity(final, FileView::kProcess), item);
+        std::remove(path.c_str());
+    }
+}
+
+TEST(SameFileName, IgnoresCase) {
+    EXPECT_TRUE(sameFileName(L"C:\\Windows", L"c:\\WINDOWS"));
+    EXPECT_FALSE(sameFileName(L"C:\\Windows", L"C:\\Windows2"));
 }
 
 }  // namespace
