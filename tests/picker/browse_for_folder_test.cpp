@@ -13,7 +13,6 @@ protected:
     void SetUp() override {
         FakePlatformTest::SetUp();
         addDirectory("C:\\data");
-        addFile("C:\\data\\report.txt");
     }
 };
 
@@ -30,7 +29,6 @@ TEST_F(BrowseForFolderTest, InitialSelection) {
     };
     const std::vector<Row> rows = {
         {"C:\\data", "C:\\data"},
-        {"C:\\data\\report.txt", "C:\\data"},
         {"", "\\"},
         {"\\file", ""},
         {"C:\\nowhere\\gone", "C:\\nowhere"},  // the folder's existence is never asked

@@ -14,8 +14,6 @@ protected:
         pickPath(false);  // a cancel: forget any path an earlier test picked
         fake::reset();
         addDirectory("C:\\data");
-        addFile("C:\\data\\a.txt");
-        addFile("C:\\data\\b.txt");
     }
 };
 

@@ -34,10 +34,5 @@ TEST(FilterListLength, EndsAtTheFirstEmptyItem) {
     }
 }
 
-TEST(FilterListLength, DefaultRequestFilter) {
-    const OpenFileRequest request;
-    EXPECT_EQ(filterListLength(request.filter), 1u);
-}
-
 }  // namespace
 }  // namespace pickpath::platform

@@ -90,12 +90,17 @@ const std::map<unsigned, std::vector<NarrowRow>> kRowsByCodePage = {
 
 TEST(NarrowExact, RunsInTheCodePageAskedFor) { ASSERT_EQ(GetACP(), expectedCodePage()); }
 
-TEST(NarrowExact, OnlyExactFormsComeBack) {
-    const auto rows = kRowsByCodePage.find(GetACP());
-    ASSERT_NE(rows, kRowsByCodePage.end()) << "no rows for code page " << GetACP();
+// The rows of the code page this process runs in, after the common ones.
+std::vector<NarrowRow> rowsOfThisCodePage() {
     std::vector<NarrowRow> all = kCommonRows;
-    all.insert(all.end(), rows->second.begin(), rows->second.end());
-    for (const NarrowRow& row : all) {
+    const auto rows = kRowsByCodePage.find(GetACP());
+    if (rows != kRowsByCodePage.end()) all.insert(all.end(), rows->second.begin(), rows->second.end());
+    return all;
+}
+
+TEST(NarrowExact, OnlyExactFormsComeBack) {
+    ASSERT_NE(kRowsByCodePage.count(GetACP()), 0u) << "no rows for code page " << GetACP();
+    for (const NarrowRow& row : rowsOfThisCodePage()) {
         SCOPED_TRACE(row.name);
         const std::optional<std::string> narrow = narrowExact(row.text);
         EXPECT_EQ(narrow.has_value(), row.code == 0);
@@ -103,32 +108,14 @@ TEST(NarrowExact, OnlyExactFormsComeBack) {
     }
 }
 
-TEST(WidenAnsi, KeepsInnerNuls) {
-    struct Row {
-        std::string name;
-        std::string text;
-        std::wstring wide;
-    };
-    const std::map<unsigned, Row> codePageRow = {
-        {1252, {"code page byte", "caf\xE9", L"caf\u00e9"}},
-        {1251, {"code page byte", "\xF4", L"\u0444"}},
-        {1250, {"code page byte", "\xA3", L"\u0141"}},
-        {932, {"double-byte character", "\x93\xFA", L"\u65e5"}},
-        {936, {"double-byte character", doublebyte::kCheng, L"\u8aa0"}},
-        {950, {"double-byte character", doublebyte::kGong, L"\u529f"}},
-        {949, {"double-byte character", doublebyte::kHan, L"\ud55c"}},
-        {65001, {"UTF-8 sequence", "\xC3\xA9", L"\u00e9"}},
-    };
-    std::vector<Row> rows = {
-        {"filter list", "All Files (*.*)\0*.*\0\0"s, L"All Files (*.*)\0*.*\0\0"s},
-        {"empty", "", L""},
-    };
-    const auto extra = codePageRow.find(GetACP());
-    if (extra != codePageRow.end()) rows.push_back(extra->second);
-    for (const Row& row : rows) {
+// Every exact form widens back to its text; a filter list keeps its inner NULs.
+TEST(WidenAnsi, UndoesEveryExactFormAndKeepsInnerNuls) {
+    for (const NarrowRow& row : rowsOfThisCodePage()) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(widenAnsi(row.text.data(), row.text.size()), row.wide);
+        if (row.code == 0) EXPECT_EQ(widenAnsi(row.bytes.data(), row.bytes.size()), row.text);
     }
+    const std::string list = "All Files (*.*)\0*.*\0\0"s;
+    EXPECT_EQ(widenAnsi(list.data(), list.size()), L"All Files (*.*)\0*.*\0\0"s);
 }
 
 // The path helpers in the real ANSI code page: a second byte 0x5C is part of

@@ -22,17 +22,11 @@ std::wstring widenBytes(const std::string& bytes) {
 }
 
 void useCodePage(unsigned codePage) {
-    struct Range {
-        unsigned char first;
-        unsigned char last;
-    };
-    std::vector<Range> ranges;
-    if (codePage == 932) ranges = {{0x81, 0x9F}, {0xE0, 0xFC}};
-    if (codePage == 936 || codePage == 949 || codePage == 950) ranges = {{0x81, 0xFE}};
+    const bool wideRange = codePage == 936 || codePage == 949 || codePage == 950;
     std::array<bool, 256>& lead = platform().leadBytes;
-    lead.fill(false);
-    for (const Range& range : ranges) {
-        for (unsigned byte = range.first; byte <= range.last; ++byte) lead[byte] = true;
+    for (unsigned byte = 0; byte < lead.size(); ++byte) {
+        lead[byte] = (wideRange && byte >= 0x81 && byte <= 0xFE) ||
+                     (codePage == 932 && ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC)));
     }
 }
 
@@ -125,15 +119,9 @@ std::intptr_t sendMessage(WindowHandle window, std::uint32_t message, std::uintp
 
 bool getOpenFileName(const OpenFileRequest& request, std::wstring& chosen) {
     fake::Platform& fake = platform();
-    fake::OpenFileCall call;
-    call.owner = request.owner;
-    call.filter = std::string(request.filter, filterListLength(request.filter));
-    call.filterIndex = request.filterIndex;
-    call.maxFile = request.maxFile;
-    call.initialDir = request.initialDir;
-    call.title = request.title;
-    call.flags = request.flags;
-    fake.openCalls.push_back(call);
+    fake.openCalls.push_back({request.owner, std::string(request.filter, filterListLength(request.filter)),
+                              request.filterIndex, request.maxFile, request.initialDir, request.title,
+                              request.flags});
 
     const fake::DialogScript script = fake::nextDialog();
     fake.lastError = script.kind == fake::DialogScript::Kind::kFail ? script.code : 0;
@@ -154,16 +142,10 @@ void uninitializeComponents() { platform().apartmentSteps.push_back("uninitializ
 IdList browseForFolder(const BrowseRequest& request) {
     fake::Platform& fake = platform();
     fake.apartmentSteps.push_back("browseForFolder");
-    fake::BrowseCall call;
-    call.owner = request.owner;
-    call.title = request.title;
-    call.flags = request.flags;
+    fake::BrowseCall call{request.owner, request.title, request.flags, {}};
     static int browserWindow;
-    if (request.callback != nullptr) {
-        for (std::uint32_t message : {kBrowseInitialized, fake::kBrowseSelectionChanged}) {
-            call.callbackResults.push_back(
-                request.callback(&browserWindow, message, 0, request.data));
-        }
+    for (std::uint32_t message : {kBrowseInitialized, fake::kBrowseSelectionChanged}) {
+        call.callbackResults.push_back(request.callback(&browserWindow, message, 0, request.data));
     }
     fake.browseCalls.push_back(call);
     const fake::DialogScript script = fake::nextDialog();
