@@ -100,13 +100,5 @@ TEST_F(BrowseForFolderTest, CancelReleasesNothingAndWritesNothing) {
     EXPECT_EQ(standardError(), "");
 }
 
-TEST_F(BrowseForFolderTest, CallbackIgnoresOtherMessages) {
-    const char folder[] = "C:\\data";
-    for (std::uint32_t message : {0u, 2u, 3u, 4u, 0x466u}) {
-        EXPECT_EQ(browseCallback(nullptr, message, 0, reinterpret_cast<std::intptr_t>(folder)), 0);
-    }
-    EXPECT_TRUE(platform().messages.empty());
-}
-
 }  // namespace
 }  // namespace pickpath

@@ -111,8 +111,9 @@ TEST(NarrowExact, OnlyExactFormsComeBack) {
 // Every exact form widens back to its text; a filter list keeps its inner NULs.
 TEST(WidenAnsi, UndoesEveryExactFormAndKeepsInnerNuls) {
     for (const NarrowRow& row : rowsOfThisCodePage()) {
+        if (row.code != 0) continue;
         SCOPED_TRACE(row.name);
-        if (row.code == 0) EXPECT_EQ(widenAnsi(row.bytes.data(), row.bytes.size()), row.text);
+        EXPECT_EQ(widenAnsi(row.bytes.data(), row.bytes.size()), row.text);
     }
     const std::string list = "All Files (*.*)\0*.*\0\0"s;
     EXPECT_EQ(widenAnsi(list.data(), list.size()), L"All Files (*.*)\0*.*\0\0"s);
