@@ -1,5 +1,7 @@
 #include "pathutil/path_exists.h"
 
+#include <cerrno>
+
 #include "tests/support/double_byte.h"
 #include "tests/support/fake_platform_test.h"
 
@@ -17,7 +19,7 @@ TEST_F(PathExistsTest, DecidesByStatusAndRejectEmptyFile) {
     addFile("C:\\full.txt", 12);
     addDirectory("C:\\dir");
     addStatus("C:\\odd", 0x2000, 0);  // exists, neither file nor directory, size 0
-    addFailure("C:\\denied", 13);
+    platform().statuses["C:\\denied"] = {-1, EACCES, {}};
     struct Row {
         std::string path;
         bool plain;
@@ -41,7 +43,7 @@ TEST_F(PathExistsTest, DecidesByStatusAndRejectEmptyFile) {
 // counts as present, and a status the runtime would give is never read; any
 // other path, also "\\" or "\\x", by its status.
 TEST_F(PathExistsTest, UncPathsUseTheAccessTestOnly) {
-    platform().accessErrors = {{"\\\\server\\share\\empty.txt", 0}, {"\\", 0}, {"\\x", 0}};
+    platform().accessible = {"\\\\server\\share\\empty.txt", "\\", "\\x"};
     addFile("\\\\server\\share\\empty.txt", 0);
     addFile("\\\\server\\share\\status-only.txt");
     struct Row {

@@ -18,7 +18,7 @@ protected:
         addDirectory("C:\\data");
         addDirectory("\\");
         addDirectory("C:/data");
-        platform().accessErrors["\\\\server\\share"] = 0;
+        platform().accessible = {"\\\\server\\share"};
     }
 
     const fake::OpenFileCall& onlyCall() {

@@ -181,10 +181,7 @@ bool sameFileName(const std::wstring& a, const std::wstring& b) {
 }
 
 int queryStatus(const char* path, StatusRecord& record) {
-    fake::Platform& fake = platform();
-    const auto found = fake.statuses.find(path);
-    const fake::StatusScript script = found != fake.statuses.end() ? found->second
-                                                                   : fake::StatusScript{};
+    const fake::StatusScript script = fake::lookup(platform().statuses, path);
     if (script.result != 0) {
         errno = script.error;
         return script.result;
@@ -194,11 +191,8 @@ int queryStatus(const char* path, StatusRecord& record) {
 }
 
 int accessPath(const char* path, int) {
-    fake::Platform& fake = platform();
-    const auto found = fake.accessErrors.find(path);
-    const int error = found != fake.accessErrors.end() ? found->second : ENOENT;
-    if (error == 0) return 0;
-    errno = error;
+    if (platform().accessible.count(path) != 0) return 0;
+    errno = ENOENT;
     return -1;
 }
 

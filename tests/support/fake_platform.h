@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -82,7 +83,7 @@ struct Platform {
     std::uint32_t tickCount = 0;
     std::vector<DialogScript> dialogs;  // consumed front first, by both dialog kinds
     std::map<std::string, StatusScript> statuses;  // others: -1, ENOENT
-    std::map<std::string, int> accessErrors;       // 0 for found; others: ENOENT
+    std::set<std::string> accessible;              // others: ENOENT
     std::map<std::string, std::uint32_t> driveTypes;  // others: 3, a fixed disk
     std::map<std::string, std::string> connections;   // others: none; too long for the buffer: none
     std::map<std::wstring, std::wstring> shortPaths;  // others: none

@@ -27,7 +27,7 @@ protected:
     fake::Platform& platform() { return fake::platform(); }
     std::string standardError() const { return captured_.str(); }
 
-    // A status answer for `path`: a directory, a file of `size` bytes, or a failure with `error`.
+    // A status answer for `path`: a directory, or a file of `size` bytes.
     void addDirectory(const std::string& path) { addStatus(path, 0x41ED, 0); }
     void addFile(const std::string& path, std::int64_t size = 10) { addStatus(path, 0x81A4, size); }
     void addStatus(const std::string& path, std::uint16_t mode, std::int64_t size) {
@@ -35,11 +35,6 @@ protected:
         script.result = 0;
         script.record.mode = mode;
         script.record.size = size;
-        platform().statuses[path] = script;
-    }
-    void addFailure(const std::string& path, int error) {
-        fake::StatusScript script;
-        script.error = error;
         platform().statuses[path] = script;
     }
 
