@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -32,6 +33,8 @@ constexpr std::uint32_t kErrorBadDevice = 1200;
 constexpr std::uint32_t kDialogInitFailed = 2;
 constexpr std::size_t kMaxPath = 260;
 constexpr int kZenityCancelled = 1;
+// What GTK writes when the display cannot be reached (zenity then exits 1, as on a cancel).
+constexpr char kNoDisplay[] = "cannot open display";
 
 std::uint32_t lastDialogError = 0;
 
@@ -56,17 +59,31 @@ struct DialogAnswer {
     std::string path;
 };
 
-// Runs `args` without a shell and collects its standard output; the exit
-// status, or -1 when the program could not be started. Its diagnostics go to
-// /dev/null: standard error carries this program's own lines.
-int runCapturing(const std::vector<std::string>& args, std::string& output) {
+// Reads `fd` to its end into `text`.
+void readAll(int fd, std::string& text) {
+    char chunk[4096];
+    ssize_t got;
+    while ((got = read(fd, chunk, sizeof chunk)) > 0 || (got < 0 && errno == EINTR)) {
+        if (got > 0) text.append(chunk, static_cast<std::size_t>(got));
+    }
+}
+
+// Runs `args` without a shell and collects its standard output and its
+// diagnostics (kept apart: standard error carries this program's own lines);
+// the exit status, or -1 when the program could not be started.
+int runCapturing(const std::vector<std::string>& args, std::string& output, std::string& diagnostics) {
     int fds[2];
-    if (pipe(fds) != 0) return -1;
+    FILE* const errors = std::tmpfile();
+    if (errors == nullptr) return -1;
+    if (pipe(fds) != 0) {
+        std::fclose(errors);
+        return -1;
+    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, fds[0]);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, fileno(errors), STDERR_FILENO);
     std::vector<char*> argv;
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
@@ -74,20 +91,17 @@ int runCapturing(const std::vector<std::string>& args, std::string& output) {
     const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(fds[1]);
-    if (spawned != 0) {
-        close(fds[0]);
-        return -1;
-    }
-    char chunk[4096];
-    ssize_t got;
-    while ((got = read(fds[0], chunk, sizeof chunk)) > 0 || (got < 0 && errno == EINTR)) {
-        if (got > 0) output.append(chunk, static_cast<std::size_t>(got));
+    int status = -1;
+    if (spawned == 0) {
+        readAll(fds[0], output);
+        while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+        }
+        status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        if (lseek(fileno(errors), 0, SEEK_SET) == 0) readAll(fileno(errors), diagnostics);
     }
     close(fds[0]);
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::fclose(errors);
+    return status;
 }
 
 bool hasDisplay() {
@@ -96,7 +110,8 @@ bool hasDisplay() {
     return (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0');
 }
 
-// zenity's file or folder chooser; nothing when zenity cannot be started.
+// zenity's file or folder chooser; nothing when zenity cannot be started or cannot
+// reach the display.
 bool askZenity(bool folder, const std::string& title, const std::string& initialFolder,
                DialogAnswer& answer) {
     std::vector<std::string> args = {"zenity", "--file-selection"};
@@ -106,8 +121,10 @@ bool askZenity(bool folder, const std::string& title, const std::string& initial
         args.push_back("--filename=" + initialFolder + (initialFolder.back() == '/' ? "" : "/"));
     }
     std::string output;
-    const int status = runCapturing(args, output);
-    if (status < 0) return false;
+    std::string diagnostics;
+    const int status = runCapturing(args, output, diagnostics);
+    // Without a display it could open, zenity showed nothing: that is no cancel.
+    if (status < 0 || diagnostics.find(kNoDisplay) != std::string::npos) return false;
     // Only zenity's own line end goes: a file name may itself end in '\r'.
     if (!output.empty() && output.back() == '\n') output.pop_back();
     if (status == 0 && !output.empty()) {
