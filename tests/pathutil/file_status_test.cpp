@@ -19,10 +19,10 @@ TEST_F(FileStatusTest, FieldsTypeBitsAndFailures) {
         bool regular;
         bool directory;
     };
-    for (const Row& row : {Row{0x41FF, 0, false, true}, Row{0x81FF, 0, true, false}, Row{0x2000, 0, false, false},
-                           Row{0xC000, 0, false, false}, Row{0x0000, 0, false, false},
-                           Row{0x81FF, ENOENT, false, false}, Row{0x41FF, EACCES, false, false},
-                           Row{0x81FF, EINVAL, false, false}}) {
+    for (const Row& row : {Row{0x41FF, 0, false, true}, Row{0x81FF, 0, true, false},
+                           Row{0x2000, 0, false, false}, Row{0xC000, 0, false, false},
+                           Row{0x0000, 0, false, false}, Row{0x81FF, ENOENT, false, false},
+                           Row{0x41FF, EACCES, false, false}, Row{0x81FF, EINVAL, false, false}}) {
         SCOPED_TRACE(std::to_string(row.mode) + " " + std::to_string(row.error));
         const platform::StatusRecord record = {row.mode, 5'000'000'000LL, 2'200'000'001LL, 2'200'000'002LL,
                                                2'200'000'003LL};

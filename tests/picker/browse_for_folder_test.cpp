@@ -95,8 +95,8 @@ TEST_F(BrowseForFolderTest, Answers) {
 TEST_F(BrowseForFolderTest, CancelReleasesNothingAndWritesNothing) {
     platform().dialogs = {DialogScript::cancel()};
     EXPECT_EQ(browseForFolder(nullptr, "C:\\data", ""), "");
-    EXPECT_EQ(platform().apartmentSteps,
-              (std::vector<std::string>{"initializeComponents", "browseForFolder", "uninitializeComponents"}));
+    const std::vector<std::string> steps = {"initializeComponents", "browseForFolder", "uninitializeComponents"};
+    EXPECT_EQ(platform().apartmentSteps, steps);
     EXPECT_EQ(standardError(), "");
 }
 

@@ -128,8 +128,8 @@ void scriptNamesAndViews(fake::Platform& fake) {
                        {sys + L"\\drivers\\etc\\hosts", item(4)}, {wow + L"\\\u0436.dll", item(9)},
                        {L"C:\\", item(10)}, {L"\\\\srv\\share\\", item(11)}, {L"\\\\srv\\share", item(13)}};
     fake.finalPaths = {{sys, wow}, {L"C:", wow}, {sys + L"\\only32.dll", wow + L"\\only32.dll"},
-                       {sys + L"\\both.dll", wow + L"\\both.dll"}, {sys + L"\\moved.dll", wow + L"\\moved.dll"},
-                       {sys + L"\\\u0436.dll", wow + L"\\\u0436.dll"}};
+                       {sys + L"\\both.dll", wow + L"\\both.dll"},
+                       {sys + L"\\moved.dll", wow + L"\\moved.dll"}, {sys + L"\\\u0436.dll", wow + L"\\\u0436.dll"}};
 }
 
 TEST_F(OpenFileDialogTest, Outcomes) {
@@ -151,7 +151,8 @@ TEST_F(OpenFileDialogTest, Outcomes) {
         {"one byte more", DialogScript::pick(std::string(26000, 'a')), "", "3003\n"},
         {"name beyond the code page by its short name, the folder as it is",
          DialogScript::pick(L"C:\\Long Folder\\\u0444\u0430\u0439\u043b.txt"), "C:\\Long Folder\\____~QPQ.TXT", ""},
-        {"name typed in another case than the disk's", DialogScript::pick(L"C:\\LONG FOLDER\\\u0444\u0430\u0439\u043b.txt"),
+        {"name typed in another case than the disk's",
+         DialogScript::pick(L"C:\\LONG FOLDER\\\u0444\u0430\u0439\u043b.txt"),
          "C:\\LONG FOLDER\\____~QPQ.TXT", ""},
         {"new name in a folder beyond the code page, by the folder's short name",
          DialogScript::pick(L"C:\\\u043f\u0430\u043f\u043a\u0430\\new.txt"), "C:\\____~KE1\\new.txt", ""},
@@ -171,7 +172,8 @@ TEST_F(OpenFileDialogTest, Outcomes) {
          "", "3002\n", true},
         {"WOW64: a listed item's path that a 64-bit program finds nothing at",
          DialogScript::pick(L"C:\\Windows\\System32\\moved.dll"), "", "3002\n", true},
-        {"WOW64: a name beyond the code page listed from SysWOW64", DialogScript::pick(L"C:\\Windows\\System32\\\u0436.dll"),
+        {"WOW64: a name beyond the code page listed from SysWOW64",
+         DialogScript::pick(L"C:\\Windows\\System32\\\u0436.dll"),
          "C:\\Windows\\SysWOW64\\____~Y.DLL", "", true},
         {"WOW64: a new name at a drive's root", DialogScript::pick(L"C:\\new.txt"), "C:\\new.txt", "", true},
         {"WOW64: a new name at a share's root", DialogScript::pick(L"\\\\srv\\share\\new.txt"),

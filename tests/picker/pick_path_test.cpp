@@ -64,16 +64,25 @@ TEST_F(PickPathTest, EachDialogStartsAtThePreviousPick) {
     platform().driveTypes["N:"] = 4;
     platform().connections["N:"] = "\\\\server\\share";
     platform().accessible = {"\\\\server\\share\\dir"};
-    platform().dialogs = {DialogScript::pick("C:\\data\\a.txt"), DialogScript::cancel(),
-                          DialogScript::pick("C:\\data\\b.txt"), DialogScript::fail(0x3003),
-                          DialogScript::pick("N:\\dir\\f.txt"),  DialogScript::cancel()};
-    const std::vector<std::string> picks = {"C:\\data\\a.txt", "", "C:\\data\\b.txt", "", "N:\\dir\\f.txt", ""};
-    const std::vector<std::string> folders = {"", "C:\\data", "", "C:\\data", "", "\\\\server\\share\\dir"};
-    for (std::size_t i = 0; i < picks.size(); ++i) {
+    struct Step {
+        DialogScript dialog;
+        std::string result;
+        std::string initialDir;
+    };
+    const std::vector<Step> steps = {
+        {DialogScript::pick("C:\\data\\a.txt"), "C:\\data\\a.txt", ""},
+        {DialogScript::cancel(), "", "C:\\data"},
+        {DialogScript::pick("C:\\data\\b.txt"), "C:\\data\\b.txt", ""},  // the cancel forgot the pick
+        {DialogScript::fail(0x3003), "", "C:\\data"},
+        {DialogScript::pick("N:\\dir\\f.txt"), "N:\\dir\\f.txt", ""},  // so did the failure
+        {DialogScript::cancel(), "", "\\\\server\\share\\dir"},
+    };
+    for (const Step& step : steps) platform().dialogs.push_back(step.dialog);
+    for (std::size_t i = 0; i < steps.size(); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(pickPath(false), picks[i]);
+        EXPECT_EQ(pickPath(false), steps[i].result);
         ASSERT_EQ(platform().openCalls.size(), i + 1);
-        EXPECT_EQ(platform().openCalls[i].initialDir, folders[i]);
+        EXPECT_EQ(platform().openCalls[i].initialDir, steps[i].initialDir);
         EXPECT_EQ(platform().openCalls[i].title, "Open");
         EXPECT_EQ(platform().openCalls[i].filter.size(), 21u);
     }
