@@ -11,12 +11,9 @@ constexpr std::size_t npos = std::string::npos;
 constexpr char kBackslash = '\\';
 constexpr char kSlash = '/';
 
-// `path` with both separators turned into `separator`, doubled separators
-// collapsed and one trailing separator dropped; the first two components are
-// kept even when empty, so a UNC prefix survives: "//server//share/" -> "\\server\share".
-// A component that begins with a quote keeps the separators inside its quotes.
-// Texts are walked by character: the second byte of a double-byte character
-// (0x5C in "\x95\x5C", one kanji under 932) is never a separator.
+// `path` with both separators as `separator`, runs collapsed after the first two
+// components (so a UNC prefix survives) and one trailing one dropped; cut by the
+// quote-aware split, by character: "//server//share/" -> "\\server\share".
 std::string normalizeSeparators(const std::string& path, char separator);
 
 // The text before the last backslash, or before the last '/' when there is no

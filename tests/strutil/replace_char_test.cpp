@@ -2,9 +2,11 @@
 
 #include "tests/support/double_byte.h"
 #include "tests/support/fake_platform_test.h"
+#include "tests/support/reference_normalize.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -13,46 +15,11 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(ReplaceChar, Cases) {
-    struct Row {
-        std::string name;
-        std::string text;
-        char from;
-        char to;
-        std::string want;
-    };
-    const std::vector<Row> rows = {
-        {"empty text", "", '|', '\0', ""},
-        {"no occurrence", "abc", '|', '\0', "abc"},
-        {"from equals to", "a|b", '|', '|', "a|b"},
-        {"default filter", "All Files (*.*)|*.*||", '|', '\0', "All Files (*.*)\0*.*\0\0"s},
-        {"NUL inside the length is replaced", "a\0b\0"s, '\0', '-', "a-b-"},
-        {"high-bit bytes by value", "\xE9t\xE9", '\xE9', 'e', "ete"},
-        {"no case folding", "aAa", 'a', 'x', "xAx"},
-        {"text after a NUL is kept", "a|b\0c|d"s, '|', '/', "a/b\0c/d"s},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const std::string got = replaceChar(row.text, row.from, row.to);
-        EXPECT_EQ(got, row.want);
-        EXPECT_EQ(got.size(), row.text.size());
-    }
-}
+using ReplaceChar = FakePlatformTest;
 
-TEST(ReplaceChar, DefaultFilterHasNulsAtTheRightPlaces) {
-    const std::string got = replaceChar("All Files (*.*)|*.*||", '|', '\0');
-    ASSERT_EQ(got.size(), 21u);
-    for (std::size_t i : {15u, 19u, 20u}) EXPECT_EQ(got[i], '\0') << i;
-    EXPECT_EQ(got.c_str(), std::string("All Files (*.*)"));
-    EXPECT_EQ(std::string(got.c_str() + 16), "*.*");
-    EXPECT_EQ(got.c_str()[21], '\0');
-}
-
-using ReplaceCharByCharacter = FakePlatformTest;
-
-// Under 932 ポ is 83 7C: its second byte is no '|'. The same bytes in a
-// single-byte code page are two characters.
-TEST_F(ReplaceCharByCharacter, SecondByteNeverMatches) {
+// The default filter, and under 932 ポ, 83 7C, whose second byte is no '|'; the
+// same bytes in a single-byte code page are two characters.
+TEST_F(ReplaceChar, FilterAndSecondBytes) {
     const std::string report = doublebyte::kReport;  // レポート
     struct Row {
         unsigned codePage;
@@ -62,6 +29,7 @@ TEST_F(ReplaceCharByCharacter, SecondByteNeverMatches) {
         std::string want;
     };
     const std::vector<Row> rows = {
+        {1252, "All Files (*.*)|*.*||", '|', '\0', "All Files (*.*)\0*.*\0\0"s},
         {932, report + " (*.txt)|*.txt||", '|', '\0', report + " (*.txt)\0*.txt\0\0"s},
         {932, doublebyte::kSo + "\\", '\\', '/', doublebyte::kSo + "/"},
         {932, "\x83", '\x83', '/', "/"},            // a lone lead byte is a character of its own
@@ -72,6 +40,29 @@ TEST_F(ReplaceCharByCharacter, SecondByteNeverMatches) {
         SCOPED_TRACE("code page " + std::to_string(row.codePage) + " [" + row.text + "]");
         fake::useCodePage(row.codePage);
         EXPECT_EQ(replaceChar(row.text, row.from, row.to), row.want);
+    }
+}
+
+// Random texts over letters of both cases, NULs, high-bit bytes, lead bytes and
+// the second bytes they take, in a single-byte code page and in 932, against a
+// replacement character by character over the full length.
+TEST_F(ReplaceChar, MatchesReplacementByCharacter) {
+    const std::string bytes = "aA|\\\0\xE9\x83\x5C\x7C"s;
+    std::mt19937 random(3);
+    for (unsigned codePage : {1252u, 932u}) {
+        fake::useCodePage(codePage);
+        for (int round = 0; round < 5000; ++round) {
+            std::string text;
+            for (std::size_t n = random() % 10; n > 0; --n) text += bytes[random() % bytes.size()];
+            const char from = bytes[random() % bytes.size()];
+            const char to = bytes[random() % bytes.size()];
+            std::string want;
+            for (const std::string& c : reference::characters(text, platform().leadBytes)) {
+                want += c == std::string(1, from) ? std::string(1, to) : c;
+            }
+            ASSERT_EQ(replaceChar(text, from, to), want)
+                << "code page " << codePage << " [" << text << "] " << from << " -> " << to;
+        }
     }
 }
 

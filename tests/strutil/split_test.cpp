@@ -2,86 +2,74 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "tests/support/double_byte.h"
 #include "tests/support/fake_platform_test.h"
+#include "tests/support/reference_normalize.h"
 
 namespace pickpath {
 namespace {
 
 using namespace std::string_literals;
 
-// Rows are written with '/' as delimiter and ' as quote; each row is also run
-// with '\' and '"' in their places, which must behave the same.
-struct Row {
-    std::string text;
-    StringList pieces;
-};
-
-const std::vector<Row> kRows = {
-    {"a/b//c", {"a", "b", "", "c"}},
-    {"/lead", {"", "lead"}},
-    {"a/", {"a"}},
-    {"a//", {"a", ""}},
-    {"/", {""}},
-    {"//", {"", ""}},
-    {"", {}},
-    {"'x/y'/z", {"'x/y'", "z"}},
-    {"'ab'cd/e", {"'ab'cd", "e"}},
-    {"'a'/'b/c'", {"'a'", "'b/c'"}},
-    {"x/'a/b'c/d", {"x", "'a/b'c", "d"}},
-    {"a'b/c'/d", {"a'b", "c'", "d"}},
-    {"'unterminated/a", {"'unterminated/a"}},
-    {"'", {"'"}},
-    {"''/a", {"''", "a"}},
-    {"plain", {"plain"}},
-};
-
-std::string swapped(std::string text, char delimiter, char quote) {
-    std::replace(text.begin(), text.end(), '/', delimiter);
-    std::replace(text.begin(), text.end(), '\'', quote);
-    return text;
-}
-
-TEST(SplitString, Table) {
-    for (const auto& [delimiter, quote] : std::vector<std::pair<char, char>>{
-             {'/', '\''}, {'\\', '\''}, {'/', '"'}, {'\\', '"'}, {';', '"'}}) {
-        for (const Row& row : kRows) {
-            const std::string text = swapped(row.text, delimiter, quote);
-            SCOPED_TRACE("text [" + text + "] delimiter " + delimiter);
-            StringList want;
-            for (const std::string& piece : row.pieces) want.push_back(swapped(piece, delimiter, quote));
-            EXPECT_EQ(splitString(text, delimiter), want);
-        }
+// The rows that pin the rule, for the product and the reference splitter alike.
+TEST(SplitOnAny, Table) {
+    struct Row {
+        std::string text;
+        std::string delimiters;
+        StringList pieces;
+    };
+    const std::vector<Row> rows = {
+        {"a/b//c", "/", {"a", "b", "", "c"}},
+        {"a/", "/", {"a"}},
+        {"a//", "/", {"a", ""}},
+        {"'x/y'/z", "/", {"'x/y'", "z"}},
+        {"'ab'cd/e", "/", {"'ab'cd", "e"}},
+        {"x\\'a\\b'c\\d", "\\", {"x", "'a\\b'c", "d"}},
+        {"a'b/c'/d", "/", {"a'b", "c'", "d"}},
+        {"'unterminated/a", "/", {"'unterminated/a"}},
+        {"'", "/", {"'"}},
+        {"\"a'/b\"/c", "/", {"\"a'/b\"", "c"}},  // each quote is closed only by its own kind
+        {"'a\"/b'/c", "/", {"'a\"/b'", "c"}},
+        {"a/b\\c", "", {"a/b\\c"}},  // an empty set, as a NUL delimiter gives, cuts nothing
+        {"a/b\0c/d"s, "/", {"a", "b"}},
+        {"a/b\\c;d", "/\\", {"a", "b", "c;d"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE("text [" + row.text + "] on [" + row.delimiters + "]");
+        EXPECT_EQ(splitOnAny(row.text, row.delimiters.c_str()), row.pieces);
+        EXPECT_EQ(reference::split(row.text, row.delimiters), row.pieces);
     }
 }
 
-TEST(SplitString, QuoteIsClosedOnlyByItsOwnKind) {
-    EXPECT_EQ(splitString("\"a'/b\"/c", '/'), (StringList{"\"a'/b\"", "c"}));
-    EXPECT_EQ(splitString("'a\"/b'/c", '/'), (StringList{"'a\"/b'", "c"}));
-    EXPECT_EQ(splitString("\"a'/b", '/'), (StringList{"\"a'/b"}));
-}
-
-TEST(SplitString, NulDelimiterMatchesNothing) {
-    EXPECT_EQ(splitString("a/b\\c", '\0'), (StringList{"a/b\\c"}));
-    EXPECT_EQ(splitString("", '\0'), StringList{});
-}
-
-TEST(SplitString, StopsAtTheFirstNul) {
-    EXPECT_EQ(splitString("a/b\0c/d"s, '/'), (StringList{"a", "b"}));
-    EXPECT_EQ(splitString("\0a/b"s, '/'), StringList{});
-}
-
-TEST(SplitOnAny, AnyCharacterOfTheSetEndsAPiece) {
-    EXPECT_EQ(splitOnAny("a/b\\c;d", "/\\"), (StringList{"a", "b", "c;d"}));
-    EXPECT_EQ(splitOnAny("'a/b'\\c", "/\\"), (StringList{"'a/b'", "c"}));
-    EXPECT_EQ(splitOnAny("a/b", ""), (StringList{"a/b"}));
-}
-
 using SplitByCharacter = FakePlatformTest;
+
+// Random texts over delimiters, quotes, a NUL and double-byte characters whose
+// second byte is a delimiter or a quote, in a single-byte code page and in 932,
+// against the reference splitter, on one delimiter and on a set of two.
+TEST_F(SplitByCharacter, MatchesTheReference) {
+    const std::vector<std::string> alphabet = {"a", "/", "\\", ";", "'", "\"", "\0"s, "\x83\x5C",
+                                               "\x83\x7C", "\x81\x2F", "\x83\x27", "\x83"};
+    std::mt19937 random(5);
+    for (unsigned codePage : {1252u, 932u}) {
+        fake::useCodePage(codePage);
+        for (int round = 0; round < 3000; ++round) {
+            std::string text;
+            for (std::size_t n = random() % 12; n > 0; --n) text += alphabet[random() % alphabet.size()];
+            SCOPED_TRACE("code page " + std::to_string(codePage) + " [" + text + "]");
+            for (const std::string delimiters : {"/", "\\", "\"", "", "/\\"}) {
+                const StringList want = reference::split(text, delimiters, platform().leadBytes);
+                ASSERT_EQ(splitOnAny(text, delimiters.c_str()), want) << "on [" << delimiters << "]";
+                if (delimiters.size() <= 1) {
+                    ASSERT_EQ(splitString(text, delimiters.c_str()[0]), want);
+                }
+            }
+        }
+    }
+}
 
 // Under 932 ソ is 83 5C and ポ 83 7C: a second byte is never a delimiter or a
 // quote. The same bytes in a single-byte code page are two characters.
@@ -107,9 +95,6 @@ TEST_F(SplitByCharacter, SecondByteIsNeverADelimiterOrAQuote) {
                      row.delimiters + "]");
         fake::useCodePage(row.codePage);
         EXPECT_EQ(splitOnAny(row.text, row.delimiters.c_str()), row.pieces);
-        if (row.delimiters.size() == 1) {
-            EXPECT_EQ(splitString(row.text, row.delimiters[0]), row.pieces);
-        }
     }
 }
 

@@ -1,81 +1,91 @@
 #pragma once
 
-// Independent statements of separator normalisation, shared by the unit tests
-// and the fuzz targets: a direct one for paths without quote characters, taken
-// character by character so that it holds for double-byte text too, and the
-// composition of splits and joins that states the rule with quotes.
+// Independent statements of the string tools' rules, shared by the unit tests
+// and the fuzz targets. They take text as a list of characters, so that they
+// hold for double-byte code pages too, and use nothing of the product.
 
 #include <array>
 #include <string>
 #include <vector>
 
-#include "strutil/join.h"
-#include "strutil/split.h"
-
 namespace pickpath::reference {
 
-// The characters of `text` up to its first NUL, a lead byte (by `leadBytes`)
-// taking the byte after it along unless that is the NUL.
-inline std::vector<std::string> characters(const std::string& text,
-                                           const std::array<bool, 256>& leadBytes) {
-    const std::string bytes = text.c_str();
+using LeadBytes = std::array<bool, 256>;
+
+// The characters of `text` over its full length, a lead byte (by `leadBytes`)
+// taking the byte after it along unless that is a NUL or the end.
+inline std::vector<std::string> characters(const std::string& text, const LeadBytes& leadBytes) {
     std::vector<std::string> result;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const bool pair = leadBytes[static_cast<unsigned char>(bytes[i])] && i + 1 < bytes.size();
-        result.push_back(bytes.substr(i, pair ? 2 : 1));
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool pair = leadBytes[static_cast<unsigned char>(text[i])] && i + 1 < text.size() &&
+                          text[i + 1] != '\0';
+        result.push_back(text.substr(i, pair ? 2 : 1));
         if (pair) ++i;
     }
     return result;
 }
 
-// For a path without quote characters: drop one trailing '\', then one trailing
-// '/', turn '/' into '\', drop one more trailing '\', cut at '\' and keep the
-// first two components and the non-empty others, joined by `separator`.
-inline std::string normalize(const std::string& path, char separator,
-                             const std::array<bool, 256>& leadBytes = {}) {
-    std::vector<std::string> chars = characters(path, leadBytes);
-    if (!chars.empty() && chars.back() == "\\") chars.pop_back();
-    if (!chars.empty() && chars.back() == "/") chars.pop_back();
-    for (std::string& c : chars) {
-        if (c == "/") c = "\\";
+// The pieces of `text` (up to its first NUL) between characters of `delimiters`:
+// a piece that opens with ' or " is not cut before the same quote closes it, and
+// an empty last piece is dropped.
+inline std::vector<std::string> split(const std::string& text, const std::string& delimiters,
+                                      const LeadBytes& leadBytes = {}) {
+    std::vector<std::string> pieces;
+    std::string piece;
+    std::string quote;  // the open quote, if any
+    for (const std::string& c : characters(text.c_str(), leadBytes)) {
+        if (!quote.empty()) {
+            if (c == quote) quote.clear();
+        } else if (piece.empty() && (c == "'" || c == "\"")) {
+            quote = c;
+        } else if (c.size() == 1 && delimiters.find(c[0]) != std::string::npos) {
+            pieces.push_back(piece);
+            piece.clear();
+            continue;
+        }
+        piece += c;
     }
-    if (!chars.empty() && chars.back() == "\\") chars.pop_back();
+    if (!piece.empty()) pieces.push_back(piece);
+    return pieces;
+}
+
+inline std::string join(const std::vector<std::string>& list, const std::string& separator) {
+    std::string joined;
+    for (std::size_t i = 0; i < list.size(); ++i) joined += (i == 0 ? "" : separator) + list[i];
+    return joined;
+}
+
+// Separator normalisation. Without quotes, directly: drop one trailing '\',
+// then one trailing '/', turn '/' into '\', drop one more trailing '\', cut at
+// '\' and keep the first two components and the non-empty others, joined by
+// `separator`. With quotes, through the splits and joins above: split on '\'
+// and join with '\', split on '/' and join with '\', then cut and keep as before.
+inline std::string normalize(const std::string& path, char separator, const LeadBytes& leadBytes = {}) {
+    const std::string text = path.c_str();
     std::vector<std::string> components;
-    if (!chars.empty()) components.emplace_back();
-    for (const std::string& c : chars) {
-        if (c == "\\") {
-            components.emplace_back();
-        } else {
-            components.back() += c;
+    if (text.find_first_of("'\"") != std::string::npos) {
+        std::string working = join(split(text, "\\", leadBytes), "\\");
+        working = join(split(working, "/", leadBytes), "\\");
+        components = split(working, "\\", leadBytes);
+    } else {
+        std::vector<std::string> chars = characters(text, leadBytes);
+        if (!chars.empty() && chars.back() == "\\") chars.pop_back();
+        if (!chars.empty() && chars.back() == "/") chars.pop_back();
+        if (!chars.empty() && (chars.back() == "\\" || chars.back() == "/")) chars.pop_back();
+        if (!chars.empty()) components.emplace_back();
+        for (const std::string& c : chars) {
+            if (c == "\\" || c == "/") {
+                components.emplace_back();
+            } else {
+                components.back() += c;
+            }
         }
     }
-    std::string result;
-    bool first = true;
+    std::vector<std::string> kept;
     for (std::size_t i = 0; i < components.size(); ++i) {
-        if (i >= 2 && components[i].empty()) continue;
-        if (!first) result += separator;
-        result += components[i];
-        first = false;
+        if (i < 2 || !components[i].empty()) kept.push_back(components[i]);
     }
-    return result;
-}
-
-// The rule with quotes, in any code page, since the splits read by character:
-// split on '\' and join with '\', split on '/' and join with '\', split on '\'
-// and join the first two pieces and the non-empty others with `separator`.
-inline std::string normalizeBySplitting(const std::string& path, char separator) {
-    std::string working = joinStrings(splitString(path, '\\'), '\\');
-    working = joinStrings(splitString(working, '/'), '\\');
-    const StringList pieces = splitString(working, '\\');
-    StringList kept;
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        if (i < 2 || !pieces[i].empty()) kept.push_back(pieces[i]);
-    }
-    return joinStrings(kept, separator);
-}
-
-inline bool hasQuote(const std::string& text) {
-    return text.find_first_of("'\"") != std::string::npos;
+    return join(kept, std::string(1, separator));
 }
 
 }  // namespace pickpath::reference
