@@ -15,8 +15,6 @@ set -u
 MODE=native
 source "$(dirname "$0")/../e2e/common.sh"
 here=$(dirname "$0")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 export PICKPATH_PROBE_TIMEOUT=2
 
 # The set-up makes its prefix with wine64 and wineserver: stand-ins that make
