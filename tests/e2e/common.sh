@@ -21,8 +21,9 @@ trap 'declare -F on_exit >/dev/null && on_exit; rm -rf "${scratch_folders[@]}"' 
 # scratch DIR...: makes each DIR, removed when the script ends.
 scratch() { mkdir -p "$@" && scratch_folders+=("$@"); }
 
-# Line end of the program's standard error.
+# Line end of the program's standard error; the Wine prefix the build's runner uses.
 if [ "$MODE" = wine ]; then EOL=$'\r\n'; else EOL=$'\n'; fi
+[ "$MODE" = wine ] && prefix=$(sed -n 's/^export WINEPREFIX="\(.*\)"$/\1/p' "$WINE_RUN")
 
 pass() { passes=$((passes + 1)); echo "ok - $1"; }
 fail() { failures=$((failures + 1)); echo "not ok - $1"; }

@@ -16,7 +16,6 @@ record_waits "$tdir/stubs"
 shots=$BUILD/e2e-screenshots
 mkdir -p "$shots"
 prefix_script=$(dirname "${BASH_SOURCE[0]}")/../wine/prefix.sh
-prefix=$(sed -n 's/^export WINEPREFIX="\(.*\)"$/\1/p' "$WINE_RUN")
 exec 5>"$work/display"
 Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
@@ -30,11 +29,13 @@ for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
 "$prefix_script" restart "$prefix"
 
-# wait_window NAME [NOT_ID]: the id of a window with this exact name (other than
-# NOT_ID), within 60 s: a dialog comes in about a second, later under load.
+# wait_window NAME NOT_ID PID: the id of a window with this exact name (other
+# than NOT_ID), within 60 s (a dialog comes in about a second, later under
+# load), while the run PID lasts.
 wait_window() {
   local id
   for _ in $(seq 600); do
+    kill -0 "$3" 2>/dev/null || break
     id=$(xdotool search --name "^$1\$" 2>/dev/null | grep -v "^${2:-none}\$" | head -1)
     if [ -n "$id" ]; then
       sleep 0.5  # let the dialog take input before keys are sent
@@ -43,7 +44,7 @@ wait_window() {
     fi
     sleep 0.1
   done
-  echo "# no window named $1 came up within 60 s" >&2
+  echo "# no window named $1 came up" >&2
   import -display "$DISPLAY" -window root "$shots/missing-window-$(date +%s%N).png" 2>/dev/null
   return 1
 }
@@ -79,7 +80,7 @@ dialogs() {
   types=""
   for step; do
     IFS='|' read -r name shot text keys <<<"$step"
-    w=$(wait_window "$name" "$w") || break
+    w=$(wait_window "$name" "$w" $pid) || break
     types="$types $(window_type "$w")"
     import -display "$DISPLAY" -window root "$shots/$shot.png" 2>/dev/null
     xdotool mousemove --window "$w" 150 100 2>/dev/null
