@@ -49,12 +49,6 @@ wait_window() {
   return 1
 }
 
-# window_type WINDOW: the X11 window type Wine gave a window:
-# _NET_WM_WINDOW_TYPE_DIALOG for a window with an owner, _NET_WM_WINDOW_TYPE_NORMAL without.
-window_type() {
-  xprop -display "$DISPLAY" -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | sed 's/.* = //'
-}
-
 # wait_exit PID: the exit status of a background run, or 124 after 60 s (with a screenshot).
 wait_exit() {
   for _ in $(seq 600); do
@@ -69,8 +63,9 @@ wait_exit() {
 # dialogs RUN STEP...: runs the command line RUN (with its redirections) in the
 # background and, for each STEP "WINDOW|SHOT|TEXT|KEYS", waits for the next
 # window of that name, takes a screenshot, then types TEXT and presses KEYS
-# (key names, separated by spaces) with the pointer over it. `types` gets each
-# window's type, `status` the run's exit status.
+# (key names, separated by spaces) with the pointer over it. `types` gets the
+# X11 window type Wine gave each window (_NET_WM_WINDOW_TYPE_DIALOG for one with
+# an owner, _NET_WM_WINDOW_TYPE_NORMAL without), `status` the run's exit status.
 dialogs() {
   local run=$1 pid w=none name shot text keys
   shift
@@ -81,7 +76,7 @@ dialogs() {
   for step; do
     IFS='|' read -r name shot text keys <<<"$step"
     w=$(wait_window "$name" "$w" $pid) || break
-    types="$types $(window_type "$w")"
+    types="$types $(xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | sed 's/.* = //')"
     import -display "$DISPLAY" -window root "$shots/$shot.png" 2>/dev/null
     xdotool mousemove --window "$w" 150 100 2>/dev/null
     [ -n "$text" ] && xdotool type --delay 30 "$text" 2>/dev/null
