@@ -4,8 +4,6 @@
 #   prefix.sh setup PREFIX LOADER MAY_SKIP STAND_IN SYSTEM_FOLDER: makes PREFIX
 #       if needed, maps the test drives, puts STAND_IN (a recording timeout.exe)
 #       into drive_c/windows/SYSTEM_FOLDER, starts a wineserver, probes LOADER
-#   prefix.sh probe PREFIX LOADER MAY_SKIP: the probe alone: 0 when LOADER runs
-#       a Windows program in PREFIX, 77 when the layer may be skipped, else 1
 #   prefix.sh confirm-skip PREFIX LOADER MAY_SKIP: 0 only when the set-up left
 #       its skip marker and the probe, asked again, answers 77; else 1, saying why
 #   prefix.sh restart PREFIX: a fresh wineserver for the caller's DISPLAY
@@ -135,9 +133,6 @@ setup)
   restart_server
   reason=$(probe_run "$loader") || failed "$reason"
   ;;
-probe)
-  probe_start "$3" "$4" && probe_run "$3"
-  ;;
 confirm-skip)
   # The marker alone may be stale: only the probe's finding now confirms it.
   [ -f "$unavailable" ] || { echo "the skip does not hold: the set-up left no $unavailable"; exit 1; }
@@ -155,7 +150,7 @@ teardown)
   "$server" -k 2>/dev/null || true
   ;;
 *)
-  echo "usage: $0 setup|probe|confirm-skip|restart|teardown PREFIX ..." >&2
+  echo "usage: $0 setup|confirm-skip|restart|teardown PREFIX ..." >&2
   exit 2
   ;;
 esac
