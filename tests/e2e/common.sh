@@ -1,7 +1,9 @@
-# Shared helpers for the end-to-end scripts: sourced, not run.
+# Shared helpers for the test scripts: sourced, not run.
 #
 # The caller sets MODE (native or wine) and PROGRAM; for wine also WINE_RUN (the
 # build's wine-run.sh) and WINE_BUILD (the build folder that the prefix maps as B:).
+# `work` is a temp folder for the script's files. It, and every folder made with
+# `scratch`, is removed when the script ends, after the caller's on_exit if any.
 
 failures=0
 passes=0
@@ -13,8 +15,15 @@ if [ "$MODE" = wine ] && [ -f "$WINE_BUILD/wine-unavailable" ]; then
   exit 77
 fi
 
-# Line end of the program's standard error.
+work=$(mktemp -d)
+scratch_folders=("$work")
+trap 'declare -F on_exit >/dev/null && on_exit; rm -rf "${scratch_folders[@]}"' EXIT
+# scratch DIR...: makes each DIR, removed when the script ends.
+scratch() { mkdir -p "$@" && scratch_folders+=("$@"); }
+
+# Line end of the program's standard error; the Wine prefix the build's runner uses.
 if [ "$MODE" = wine ]; then EOL=$'\r\n'; else EOL=$'\n'; fi
+[ "$MODE" = wine ] && prefix=$(sed -n 's/^export WINEPREFIX="\(.*\)"$/\1/p' "$WINE_RUN")
 
 pass() { passes=$((passes + 1)); echo "ok - $1"; }
 fail() { failures=$((failures + 1)); echo "not ok - $1"; }
@@ -28,37 +37,6 @@ expect_bytes() {
     echo "  expected: $(printf '%s' "$2" | od -An -c | tr -s ' ' | head -c 400)"
     echo "  actual:   $(od -An -c <"$3" | tr -s ' ' | head -c 400)"
   fi
-}
-
-# windows_path PATH: the Windows name of a path in the prefix's scratch drive
-# (T:, the build's wine-t folder) or the build tree (B:).
-windows_path() {
-  case $1 in
-    "$WINE_BUILD/wine-t"/*) printf 'T:%s' "${1#"$WINE_BUILD/wine-t"}" | tr / '\\' ;;
-    "$WINE_BUILD"/*) printf 'B:%s' "${1#"$WINE_BUILD"}" | tr / '\\' ;;
-    *) echo "no drive maps $1" >&2; return 1 ;;
-  esac
-}
-
-# record_waits DIR: from here on the prefix's own timeout.exe (a stand-in in its
-# system folder, since Wine has none) appends its arguments, as [args], to
-# DIR/args.txt. DIR lies in the build's wine-t folder.
-record_waits() {
-  mkdir -p "$1"
-  PICKPATH_TIMEOUT_LOG="$(windows_path "$1")\\args.txt"
-  export PICKPATH_TIMEOUT_LOG
-}
-
-# planted_timeout DIR KIND: a timeout.KIND (exe, com, cmd or bat) in DIR that
-# appends its arguments to DIR/planted.txt: it must never run. An exe or com is
-# a copy of the build's planted_timeout.exe, which records to the file that
-# PICKPATH_PLANTED_LOG names: the caller sets it to that file.
-planted_timeout() {
-  mkdir -p "$1"
-  case $2 in
-    exe | com) cp "$WINE_BUILD/tests/planted_timeout.exe" "$1/timeout.$2" ;;
-    *) printf '@>>"%%~dp0planted.txt" echo [%%*]\r\n' >"$1/timeout.$2" ;;
-  esac
 }
 
 # expect_same_file NAME EXPECTED-FILE ACTUAL-FILE: both files exist and hold the same bytes.
@@ -80,6 +58,35 @@ expect_contains() {
 expect_equal() {
   if [ "$2" = "$3" ]; then pass "$1"; else fail "$1"; echo "  expected [$2], got [$3]"; fi
 }
+
+# windows_path PATH: the Windows name of a path in the prefix's scratch drive
+# (T:, the build's wine-t folder) or the build tree (B:).
+windows_path() {
+  case $1 in
+    "$WINE_BUILD/wine-t"/*) printf 'T:%s' "${1#"$WINE_BUILD/wine-t"}" | tr / '\\' ;;
+    "$WINE_BUILD"/*) printf 'B:%s' "${1#"$WINE_BUILD"}" | tr / '\\' ;;
+    *) echo "no drive maps $1" >&2; return 1 ;;
+  esac
+}
+
+# record_waits DIR: from here on the closing command's wait appends its
+# arguments, as [args], to DIR/args.txt, which `recorded` reads and clears.
+# Natively that is a stand-in `sleep` in DIR, first on PATH; under Wine the
+# prefix's own timeout.exe (a stand-in in its system folder, since Wine has
+# none), and DIR lies in the build's wine-t folder.
+record_waits() {
+  scratch "$1"
+  waits=$1/args.txt
+  if [ "$MODE" = wine ]; then
+    PICKPATH_TIMEOUT_LOG="$(windows_path "$1")\\args.txt"
+    export PICKPATH_TIMEOUT_LOG
+  else
+    printf '#!/bin/sh\nprintf "[%%s]\\n" "$*" >>"%s"\n' "$waits" >"$1/sleep"
+    chmod +x "$1/sleep"
+    export PATH="$1:$PATH"
+  fi
+}
+recorded() { tr -d '\r' <"$waits" 2>/dev/null; rm -f "$waits"; }
 
 # run_windows EXE ARGS...: runs a Windows program of the build under Wine, from
 # a folder Wine can name (the build tree, drive B:), and returns its exit status.

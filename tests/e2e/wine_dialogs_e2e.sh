@@ -1,100 +1,67 @@
 #!/bin/bash
 # Drives the real Open dialog and folder browser of the Windows build under
-# Wine, on a private Xvfb display, with xdotool.
+# Wine, on a private Xvfb display, with xdotool: what only the real dialogs and
+# console show (owners, the browser's selection, a bare name taken in the
+# dialog's folder, the console's title) and the README's batch client.
 #
 #   wine_dialogs_e2e.sh BUILD_DIR     (a Windows build, its prefix set up)
 set -u
-BUILD=$1
-MODE=wine PROGRAM=$BUILD/pickpath.exe WINE_RUN=$BUILD/wine-run.sh WINE_BUILD=$BUILD
-source "$(dirname "$0")/common.sh"
-PROBE=$BUILD/tests/picker_probe.exe
+source "$(dirname "$0")/dialogs.sh" "$1" dialogs
 CONSOLE_PROBE=$BUILD/tests/console_window_probe.exe
-work=$(mktemp -d)
-# Test folders live on T: and on the share behind the network drive N:.
-tdir=$BUILD/wine-t/dialogs-$$
-sdir=$BUILD/wine-share/dialogs-$$
-mkdir -p "$tdir/pick" "$sdir"
-echo one >"$tdir/pick/one.txt"
-echo two >"$tdir/pick/two.txt"
-echo spaced >"$tdir/pick/with space.txt"
-echo net >"$sdir/net.txt"
-record_waits "$tdir/stubs"
-T="T:\\dialogs-$$"
-
-on_exit() { rm -rf "$work" "$tdir" "$sdir"; }
-source "$(dirname "$0")/dialogs.sh"
+share=$BUILD/wine-share/dialogs-$$
+scratch "$tdir/pick" "$share"
+for name in one two 'with space'; do echo "$name" >"$tdir/pick/$name.txt"; done
+echo unc >"$share/файл.txt"
+open="run_program >\"\$work/out\" 2>\"\$work/err\""
 
 # 1. Picking mode: a full path, then a bare name in the folder the second dialog opens in, then cancel.
-run_program >"$work/out" 2>"$work/err" &
-pid=$!
-w1=$(wait_window Open) && unowned=$(window_type "$w1") && act "$w1" open-1-first "$T\\pick\\one.txt" Return
-w2=$(wait_window Open "$w1") && act "$w2" open-2-in-last-folder two.txt Return
-w3=$(wait_window Open "$w2") && act "$w3" open-3-cancel Escape
-wait_exit $pid
-expect_equal "picking: exit status" 0 $?
-expect_bytes "picking: two paths then Test" "$T\\pick\\one.txt${EOL}$T\\pick\\two.txt${EOL}Test${EOL}" "$work/err"
+check "picking: two paths then Test" "$T\\pick\\one.txt${EOL}$T\\pick\\two.txt${EOL}Test${EOL}" \
+  dialogs "$open" "Open|open-1-first|$T\\pick\\one.txt|Return" "Open|open-2-in-last-folder|two.txt|Return" \
+  "Open|open-3-cancel||Escape"
 expect_bytes "picking: standard output empty" "" "$work/out"
-expect_equal "picking without a console: the Open dialog has no owner (X11 window type)" \
-  "_NET_WM_WINDOW_TYPE_NORMAL" "${unowned:-}"
-expect_equal "picking: closing command ran once with 5" "[5]" "$(tr -d '\r' <"$tdir/stubs/args.txt")"
+expect_equal "picking without a console: the Open dialogs have no owner (X11 window type)" \
+  "$(printf ' _NET_WM_WINDOW_TYPE_NORMAL%.0s' 1 2 3)" "$types"
+expect_equal "picking: closing command ran once with 5" "[5]" "$(recorded)"
 
-# 2. A pick on the network drive: the next dialog is handed the folder in UNC form.
-WINEDEBUG=-all,trace+commdlg run_program >/dev/null 2>"$work/trace" &
-pid=$!
-w1=$(wait_window Open) && act "$w1" open-4-network-drive "N:\\dialogs-$$\\net.txt" Return
-w2=$(wait_window Open "$w1") && act "$w2" open-5-unc-folder Escape
-wait_exit $pid
-expect_equal "network drive: second dialog starts at the UNC folder" \
-  "\\\\localhost\\share\\dialogs-$$" "$(handed_folders "$work/trace" | sed -n 2p)"
-
-# 3. Folder mode of the picker: seeded by a file pick, the browser opens at its
+# 2. Folder mode of the picker: seeded by a file pick, the browser opens at its
 #    folder; confirming returns it, the next browser opens there and cancelling returns "".
-run_windows "$PROBE" file folder folder >/dev/null 2>"$work/err" &
-pid=$!
-w1=$(wait_window Open) && act "$w1" folder-1-seed "$T\\pick\\one.txt" Return
-w2=$(wait_window 'Browse for Folder') && act "$w2" folder-2-selected Return
-w3=$(wait_window 'Browse for Folder' "$w2") && act "$w3" folder-3-cancel Escape
-wait_exit $pid
-expect_bytes "folder mode: selected folder returned, then a cancel" \
-  "$T\\pick\\one.txt${EOL}$T\\pick${EOL}${EOL}" "$work/err"
+check "folder mode: selected folder returned, then a cancel" "$T\\pick\\one.txt${EOL}$T\\pick${EOL}${EOL}" \
+  dialogs 'run_windows "$PROBE" file folder folder >/dev/null 2>"$work/err"' \
+  "Open|folder-1-seed|$T\\pick\\one.txt|Return" "Browse for Folder|folder-2-selected||Return" \
+  "Browse for Folder|folder-3-cancel||Escape"
 
-# 4. The console window: none without a terminal; under a pseudo-terminal Wine
+# 3. The console window: none without a terminal; under a pseudo-terminal Wine
 #    has one, which the title lookup finds once the window exists, and which
 #    the picker takes as the owner when its lookup finds nothing. The lookup
 #    puts back the console's own title, whatever its characters.
 run_windows "$PROBE" owner >/dev/null 2>"$work/err"
 expect_bytes "no terminal: no owner window" "owner null${EOL}" "$work/err"
-script -qec "cd '$BUILD' && '$WINE_RUN' '$CONSOLE_PROBE' 2>'$work/err'" /dev/null </dev/null >/dev/null
+in_terminal "$CONSOLE_PROBE"
 expect_bytes "pseudo-terminal: lookup finds the console window, and a Cyrillic title comes back as it was" \
   "lookup found the console window${EOL}title kept${EOL}" "$work/err"
-script -qec "cd '$BUILD' && '$WINE_RUN' '$PROBE' owner 2>'$work/err'" /dev/null </dev/null >/dev/null
+in_terminal "$PROBE" owner
 expect_bytes "pseudo-terminal: the picker finds an owner" "owner found${EOL}" "$work/err"
 
-# 5. Picking mode under a pseudo-terminal: one pick, then cancel.
-rm -f "$tdir/stubs/args.txt"
-script -qec "cd '$BUILD' && '$WINE_RUN' '$PROGRAM' 2>'$work/err'" /dev/null </dev/null >/dev/null &
-pid=$!
-w1=$(wait_window Open) && types="$(window_type "$w1")" && act "$w1" open-6-terminal "$T\\pick\\two.txt" Return
-w2=$(wait_window Open "$w1") && types="$types $(window_type "$w2")" && act "$w2" open-7-terminal-cancel Escape
-wait_exit $pid
-expect_bytes "pseudo-terminal: the pick, then Test" "$T\\pick\\two.txt${EOL}Test${EOL}" "$work/err"
+# 4. Picking mode under a pseudo-terminal: one pick, then cancel.
+check "pseudo-terminal: the pick, then Test" "$T\\pick\\two.txt${EOL}Test${EOL}" \
+  dialogs 'in_terminal "$PROGRAM"' "Open|open-4-terminal|$T\\pick\\two.txt|Return" \
+  "Open|open-5-terminal-cancel||Escape"
 expect_equal "pseudo-terminal: both Open dialogs have an owner (X11 window type)" \
-  "_NET_WM_WINDOW_TYPE_DIALOG _NET_WM_WINDOW_TYPE_DIALOG" "${types:-}"
+  " _NET_WM_WINDOW_TYPE_DIALOG _NET_WM_WINDOW_TYPE_DIALOG" "$types"
 
-# 6. A batch file as a client: it takes the tool's standard error as its lines,
-#    the usual way (for /f over the command, stderr into the pipe, stdout away),
-#    and echoes each pick; two picks, the second with a space, then a cancel.
-printf '@echo off\r\nfor /f "delims=" %%%%p in (\x27pickpath.exe 2^>^&1 1^>nul\x27) do (\r\n  if not "%%%%p"=="Test" echo picked [%%%%p]\r\n)\r\n' \
-  >"$tdir/client.bat"
-run_windows cmd /c "$T\\client.bat" >"$work/out" 2>"$work/err" &
-pid=$!
-w1=$(wait_window Open) && act "$w1" batch-1-first "$T\\pick\\one.txt" Return
-w2=$(wait_window Open "$w1") && act "$w2" batch-2-space "with space.txt" Return
-w3=$(wait_window Open "$w2") && act "$w3" batch-3-cancel Escape
-wait_exit $pid
-expect_equal "batch client: exit status" 0 $?
-expect_bytes "batch client: its own output, one line per pick" \
-  "picked [$T\\pick\\one.txt]${EOL}picked [$T\\pick\\with space.txt]${EOL}" "$work/out"
-expect_bytes "batch client: nothing on its standard error" "" "$work/err"
+# 5. The batch client exactly as the README prints it, over a pick with a space
+#    and then a failure: a name outside the code page on a share, where Wine
+#    gives no short name, fails the dialog with 3002. Only the path is reported.
+awk '/^## Using pickpath from a script$/ { in_section = 1 } in_section && /^```bat$/ { in_block = 1; next }
+  in_block && /^```$/ { exit } in_block { printf "%s\r\n", $0 }' "$(dirname "$0")/../../README.md" >"$tdir/client.bat"
+client() {
+  dialogs 'run_windows cmd /c "$T\\client.bat" >"$work/out" 2>"$work/client-err"' \
+    "Open|batch-1-space|$T\\pick\\with space.txt|Return" \
+    "Open|batch-2-failure|\\\\localhost\\share\\dialogs-$$\\файл.txt|Return"
+  cp "$work/out" "$work/err"
+}
+check "README batch client: a pick then a failure code: only the pick is reported" \
+  "picked [$T\\pick\\with space.txt]${EOL}" client
+expect_bytes "README batch client: nothing on its standard error" "" "$work/client-err"
 
 finish

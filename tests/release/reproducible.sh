@@ -11,8 +11,6 @@ source_dir=$1
 shift
 MODE=native
 source "$(dirname "$0")/../e2e/common.sh"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 
 # 1. The same release from a copy of the source, in a folder of another name and depth.
 copy=$work/another/place/pickpath

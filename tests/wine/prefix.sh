@@ -1,38 +1,25 @@
 #!/bin/bash
 # Sets up (or tears down) the Wine prefix that the Windows tests run in.
 #
-#   prefix.sh setup PREFIX LOADER MAY_SKIP STAND_IN SYSTEM_FOLDER
-#                              create PREFIX if needed, map the test drives, put
-#                              STAND_IN (a recording timeout.exe) into
-#                              drive_c/windows/SYSTEM_FOLDER, start a wineserver,
-#                              and probe LOADER (the build's Wine loader)
-#   prefix.sh probe PREFIX LOADER MAY_SKIP
-#                              the probe alone: 0 when LOADER runs a Windows
-#                              program in PREFIX, 77 when it may be skipped, else 1
-#   prefix.sh confirm-skip PREFIX LOADER MAY_SKIP
-#                              whether a skip of the layer holds: 0 only when the
-#                              set-up left its skip marker and the probe, asked
-#                              again, answers 77; else 1, saying why
-#   prefix.sh restart PREFIX   start a fresh wineserver for the caller's display (DISPLAY)
-#   prefix.sh teardown PREFIX  stop that prefix's wineserver and its programs
+#   prefix.sh setup PREFIX LOADER MAY_SKIP STAND_IN SYSTEM_FOLDER: makes PREFIX
+#       if needed, maps the test drives, puts STAND_IN (a recording timeout.exe)
+#       into drive_c/windows/SYSTEM_FOLDER, starts a wineserver, probes LOADER
+#   prefix.sh confirm-skip PREFIX LOADER MAY_SKIP: 0 only when the set-up left
+#       its skip marker and the probe, asked again, answers 77; else 1, saying why
+#   prefix.sh restart PREFIX: a fresh wineserver for the caller's DISPLAY
+#   prefix.sh teardown PREFIX: stops that prefix's wineserver and its programs
 #
 # Drives: B: is the build tree (so programs start in a folder Wine can name),
-# T: a scratch folder for end-to-end runs, \\localhost\share a share, and N: a
-# network drive mapped to that share; M: maps the same folder as the share
-# \\localhost\Łódź, a name code page 1252 cannot hold exactly. Z: (the whole
-# Unix tree) is removed: Wine prints a warning on stderr whenever a dialog
-# touches it.
-#
-# The prefix is a 64-bit one (with syswow64) that both loaders share; it is set
-# up with the 64-bit loader (wine64 and wineserver from PICKPATH_WINE_FOLDER,
-# /usr/lib/wine unless set). A layer is skipped only when MAY_SKIP is 1, its
-# loader is an i386 program (by its ELF header) and the kernel cannot execute
-# it ("Exec format error": a machine that does not run 32-bit code). Then the
-# reason goes to <build>/wine-unavailable, the set-up exits 77, and so does
-# every test that starts a program through the build's wine-run.sh. Any other
-# failure (a file of another machine type, a missing loader, a prefix that
-# cannot be made, a program that does not run, a hang) fails the set-up with
-# the output that shows why.
+# T: a scratch folder, \\localhost\share a share and N: a network drive mapped
+# to it; M: maps the same folder as the share \\localhost\Łódź, a name code page
+# 1252 cannot hold exactly. Z: (the whole Unix tree) is removed: Wine warns on
+# stderr whenever a dialog touches it. The prefix is a 64-bit one (with
+# syswow64) that both loaders share, set up with wine64 and wineserver from
+# PICKPATH_WINE_FOLDER (/usr/lib/wine unless set). A layer is skipped only when
+# MAY_SKIP is 1, its loader is an i386 program (by its ELF header) and the
+# kernel cannot execute it ("Exec format error"); the reason then goes to
+# <build>/wine-unavailable, and every test run through wine-run.sh exits 77.
+# Any other failure fails the set-up with the output that shows why.
 set -uo pipefail
 action=$1
 export WINEPREFIX=$2
@@ -146,9 +133,6 @@ setup)
   restart_server
   reason=$(probe_run "$loader") || failed "$reason"
   ;;
-probe)
-  probe_start "$3" "$4" && probe_run "$3"
-  ;;
 confirm-skip)
   # The marker alone may be stale: only the probe's finding now confirms it.
   [ -f "$unavailable" ] || { echo "the skip does not hold: the set-up left no $unavailable"; exit 1; }
@@ -166,9 +150,7 @@ teardown)
   "$server" -k 2>/dev/null || true
   ;;
 *)
-  echo "usage: $0 setup PREFIX LOADER MAY_SKIP STAND_IN SYSTEM_FOLDER | probe PREFIX LOADER MAY_SKIP" >&2
-  echo "       $0 confirm-skip PREFIX LOADER MAY_SKIP" >&2
-  echo "       $0 restart PREFIX | teardown PREFIX" >&2
+  echo "usage: $0 setup|confirm-skip|restart|teardown PREFIX ..." >&2
   exit 2
   ;;
 esac
