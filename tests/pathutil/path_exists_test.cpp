@@ -39,9 +39,8 @@ TEST_F(PathExistsTest, DecidesByStatusAndRejectEmptyFile) {
     }
 }
 
-// A share's path is decided by the access test alone, so an empty file there
-// counts as present, and a status the runtime would give is never read; any
-// other path, also "\\" or "\\x", by its status.
+// A share's path by the access test alone (an empty file counts, a status is never
+// read); any other path, also "\\" or "\\x", by its status.
 TEST_F(PathExistsTest, UncPathsUseTheAccessTestOnly) {
     platform().accessible = {"\\\\server\\share\\empty.txt", "\\", "\\x"};
     addFile("\\\\server\\share\\empty.txt", 0);

@@ -17,10 +17,9 @@ protected:
     }
 };
 
-// The window that shows a title of the tick count and the process id, set
-// before a wait, owns the dialog; when none does, the console's own window
-// (Windows Terminal, Wine). The title comes back each time, whatever its
-// characters, cut to 1023; a title that cannot be read is never replaced.
+// The window showing a title of the tick count and process id, set before a wait,
+// owns the dialog; else the console's own window (Windows Terminal, Wine). The title
+// comes back, whatever its characters, cut to 1023; an unreadable one is never replaced.
 TEST_F(PickPathTest, OwnerIsTheConsoleWindow) {
     struct Row {
         std::string name;

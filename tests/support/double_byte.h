@@ -1,9 +1,7 @@
 #pragma once
 
-// Characters of the double-byte ANSI code pages, as their bytes there, chosen
-// because their second byte is a separator or the filter's '|' (0x5C, 0x7C) in
-// that code page: a byte-wise scan would cut them in half. Beside them, the
-// UTF-8 form of one, in which no byte is ASCII.
+// Double-byte characters whose second byte is '\\' or '|' (0x5C, 0x7C), which a
+// byte-wise scan would cut in half; and a UTF-8 one, in which no byte is ASCII.
 
 #include <string>
 #include <vector>
@@ -27,9 +25,8 @@ const std::string kHan = "\xC7\xD1";    // 한
 // 65001, UTF-8.
 const std::string kHyoUtf8 = "\xE8\xA1\xA8";  // 表
 
-// What the path helpers give for a path in one ANSI code page. 949 has no
-// character that ends in 0x5C, and in a single-byte code page the bytes of ソ
-// are two characters, the second a backslash.
+// What the path helpers give for a path in one ANSI code page; in a single-byte
+// one the bytes of ソ are two characters, the second a backslash.
 struct PathRow {
     unsigned codePage;
     std::string path;
