@@ -39,8 +39,7 @@ TEST_F(PickPathTest, OwnerIsTheConsoleWindow) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         fake::reset();
-        int console;
-        int titled;
+        int console, titled;
         platform().consoleTitle = row.title;
         platform().consoleWindow = &console;
         platform().titleWindow = &titled;
@@ -97,7 +96,6 @@ TEST_F(PickPathTest, FolderModeUsesTheBrowserWithAnEmptyTitle) {
     ASSERT_EQ(platform().browseCalls.size(), 2u);
     EXPECT_EQ(platform().browseCalls[0].title, "");
     EXPECT_EQ(platform().browseCalls[0].owner, &console);
-    EXPECT_TRUE(platform().openCalls.empty());
     EXPECT_EQ(platform().messages[1].text, "C:\\data");
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <optional>
@@ -129,10 +130,9 @@ TEST(PathHelpersInCodePage, SecondByteIsNeverASeparator) {
     EXPECT_GT(checked, 0) << "no rows for code page " << GetACP();
 }
 
-// A folder named by one character of the code page (one that ends in 0x5C
-// where the code page has one) holds a.txt; beside it lies a decoy whose name
-// is the folder's run into the file's. A path with '/' in it reaches the file
-// inside the folder, never the decoy.
+// A folder named by a character of the code page (one ending in 0x5C where there is
+// one) holds a.txt, beside a decoy named as the folder's name run into the file's:
+// a path with '/' in it reaches the file inside the folder, never the decoy.
 TEST(FileStatusInCodePage, ReachesTheFileInsideTheFolder) {
     struct Name {
         std::wstring wide;
@@ -151,21 +151,13 @@ TEST(FileStatusInCodePage, ReachesTheFileInsideTheFolder) {
     const auto name = names.find(GetACP());
     ASSERT_NE(name, names.end()) << "no name for code page " << GetACP();
     const TempFolder folder;
-    const std::string base = folder.path();
-    const std::wstring wideBase(base.begin(), base.end());  // an ASCII temp path
-    const std::wstring wideFolder = wideBase + L"\\" + name->second.wide;
-    ASSERT_TRUE(CreateDirectoryW(wideFolder.c_str(), nullptr));
-    for (const auto& [file, content] : {std::pair<std::wstring, std::string>{wideFolder + L"\\a.txt", "inner"},
-                                        {wideFolder + L"a.txt", "the decoy"}}) {
-        std::FILE* out = _wfopen(file.c_str(), L"wb");
-        ASSERT_NE(out, nullptr);
-        std::fputs(content.c_str(), out);
-        std::fclose(out);
-    }
-    std::string slashed = base;
+    const std::filesystem::path inside = std::filesystem::path(folder.path()) / name->second.wide;
+    ASSERT_TRUE(std::filesystem::create_directory(inside));
+    std::ofstream(inside / L"a.txt") << "inner";
+    std::ofstream(std::filesystem::path(inside.wstring() + L"a.txt")) << "the decoy";
+    std::string slashed = folder.path();
     std::replace(slashed.begin(), slashed.end(), '\\', '/');
     slashed += "/" + name->second.narrow;
-
     EXPECT_EQ(FileStatus(slashed + "\\a.txt").size(), 5);
     EXPECT_TRUE(pathExists(slashed + "/a.txt", false));
     EXPECT_FALSE(pathExists(slashed + "/b.txt", false));

@@ -5,8 +5,7 @@
 
 #include "tests/support/fake_platform.h"
 
-namespace pickpath {
-namespace fake {
+namespace pickpath::fake {
 
 Platform& platform() {
     static Platform state;
@@ -37,13 +36,6 @@ constexpr std::uint32_t kMoreData = 234;
 constexpr std::uint32_t kBrowseSelectionChanged = 2;
 constexpr wchar_t kLastAnsiUnit = 0xFF;
 
-// A wide text as a window title: each unit the code page holds as its byte, others as '?'.
-std::string narrowed(const std::wstring& text) {
-    std::string bytes;
-    for (const wchar_t unit : text) bytes.push_back(unit <= kLastAnsiUnit ? static_cast<char>(unit) : '?');
-    return bytes;
-}
-
 template <typename Map>
 typename Map::mapped_type lookup(const Map& map, const typename Map::key_type& key) {
     const auto found = map.find(key);
@@ -59,9 +51,9 @@ DialogScript nextDialog() {
 }
 
 }  // namespace
-}  // namespace fake
+}  // namespace pickpath::fake
 
-namespace platform {
+namespace pickpath::platform {
 
 using fake::platform;
 
@@ -95,7 +87,7 @@ std::uint32_t tickCount() { return platform().tickCount; }
 
 void sleepMilliseconds(std::uint32_t) {
     fake::Platform& fake = platform();
-    if (fake.hasConsole && fake.titleFindsWindow) fake.shownTitle = fake::narrowed(fake.consoleTitle);
+    if (fake.hasConsole && fake.titleFindsWindow) fake.shownTitle = narrowExact(fake.consoleTitle).value_or("");
 }
 
 WindowHandle findWindowByTitle(const char* title) {
@@ -207,5 +199,4 @@ std::optional<FileIdentity> fileIdentity(const std::wstring& path, FileView view
 }
 std::wstring finalPath(const std::wstring& path) { return fake::lookup(platform().finalPaths, path); }
 
-}  // namespace platform
-}  // namespace pickpath
+}  // namespace pickpath::platform

@@ -68,9 +68,8 @@ struct Platform {
     std::wstring consoleTitle;
     bool hasConsole = true;
     platform::WindowHandle consoleWindow = nullptr;  // the console's own window
-    // Whether the console's title reaches a window that a lookup by title finds
-    // (titleWindow): not under Windows Terminal, nor under Wine before the
-    // console's window is asked for. It shows the title set before a wait.
+    // Whether a lookup by title finds titleWindow, which shows the title set before a
+    // wait: not under Windows Terminal, nor under Wine before the console's window is asked for.
     bool titleFindsWindow = true;
     platform::WindowHandle titleWindow = nullptr;
     std::string shownTitle;
