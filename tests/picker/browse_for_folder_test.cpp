@@ -8,13 +8,7 @@ namespace {
 
 using fake::DialogScript;
 
-class BrowseForFolderTest : public FakePlatformTest {
-protected:
-    void SetUp() override {
-        FakePlatformTest::SetUp();
-        addDirectory("C:\\data");
-    }
-};
+using BrowseForFolderTest = FakePlatformTest;
 
 // The record, and the selection the callback sends once the browser is ready;
 // under 932, where the second byte of ソ (83 5C) is no separator.
@@ -22,6 +16,7 @@ TEST_F(BrowseForFolderTest, FillsTheRecordAndTheInitialSelection) {
     fake::useCodePage(932);
     const std::string dbcs = "T:\\dbcs\\" + doublebyte::kSource;
     addFile(dbcs + ".txt");
+    addDirectory("C:\\data");
     struct Row {
         std::string initialPath;
         std::string selection;

@@ -11,20 +11,12 @@ using fake::DialogScript;
 
 const std::string kDefaultFilterList = "All Files (*.*)\0*.*\0\0"s;
 
-class OpenFileDialogTest : public FakePlatformTest {
-protected:
-    void SetUp() override {
-        FakePlatformTest::SetUp();
-        addDirectory("C:\\data");
-        addDirectory("\\");
-        platform().accessible = {"\\\\server\\share"};
-    }
+using OpenFileDialogTest = FakePlatformTest;
 
-    const fake::OpenFileCall& onlyCall() {
-        EXPECT_EQ(platform().openCalls.size(), 1u);
-        return platform().openCalls.back();
-    }
-};
+const fake::OpenFileCall& onlyCall() {
+    EXPECT_EQ(fake::platform().openCalls.size(), 1u);
+    return fake::platform().openCalls.back();
+}
 
 // The record, its folder by the initial path; under 932, where the second
 // byte of ソ (83 5C) is no separator.
@@ -33,6 +25,9 @@ TEST_F(OpenFileDialogTest, FillsTheDialogRecord) {
     const std::string dbcs = "T:\\dbcs\\" + doublebyte::kSource;
     addDirectory("T:\\dbcs");
     addFile(dbcs + ".txt");
+    addDirectory("C:\\data");
+    addDirectory("\\");
+    platform().accessible = {"\\\\server\\share"};
     struct Row {
         std::string initialPath;
         std::string initialDir;

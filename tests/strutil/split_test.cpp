@@ -73,8 +73,7 @@ TEST_F(SplitByCharacter, MatchesTheReference) {
 // Under 932 ソ is 83 5C and ポ 83 7C: a second byte is never a delimiter or a
 // quote. The same bytes in a single-byte code page are two characters.
 TEST_F(SplitByCharacter, SecondByteIsNeverADelimiterOrAQuote) {
-    using doublebyte::kReport;
-    using doublebyte::kSo;
+    using namespace doublebyte;
     struct Row {
         unsigned codePage;
         std::string text;
