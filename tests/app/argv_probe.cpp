@@ -1,7 +1,5 @@
-// Writes the C runtime's own argv after the program name, one argument a line,
-// then "Test", on standard error: what echo mode wrote when it took argv as the
-// runtime split it. The end-to-end tests check that the tool's own split of its
-// command line gives the same lines.
+// Writes the C runtime's argv after the program name, a line each, then "Test", on
+// standard error: what echo mode wrote from argv, for the end-to-end tests to compare.
 #include <cstdio>
 
 int main(int argc, char** argv) {

@@ -1,5 +1,3 @@
-// How a wide command line splits: by the rules of the C runtime's argv, so that
-// every argument splits as the runtime split it.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -40,10 +40,8 @@ TEST_F(RunDriverTest, Modes) {
         {"pick then failure", {"pickpath"},
          {DialogScript::pick("C:\\a.txt"), DialogScript::fail(0x3003)},
          "C:\\a.txt\n3003\nTest\n", 2},
-        // On Windows the arguments are split from the platform's wide command
-        // line, never the runtime's best-fit argv ("????.txt", "Lodz.txt", or a
-        // fullwidth quote turned into a real one that splits); one the ANSI code
-        // page cannot hold exactly is written as an empty line.
+        // Never the runtime's best-fit argv ("????.txt", "Lodz.txt", a fullwidth quote made a
+        // real one); an argument the ANSI code page cannot hold exactly is an empty line.
         {"the command line's arguments are written, not argv's", {"pickpath", "????.txt", "Lodz.txt", "caf\xE9"},
          {}, "\n\ncaf\xE9\nTest\n", 0,
          L"pickpath \u0444\u0430\u0439\u043b.txt \u0141\u00f3d\u017a.txt caf\u00e9"},

@@ -2,6 +2,7 @@
 // fresh temp folder (natively, and under Wine for the Windows build).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -17,9 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string withSlashes(std::string path) {
-    for (char& c : path) {
-        if (c == '\\') c = '/';
-    }
+    std::replace(path.begin(), path.end(), '\\', '/');
     return path;
 }
 
@@ -61,16 +60,10 @@ TEST_F(FileStatusSystemTest, Table) {
         EXPECT_EQ(status.failed(), failed) << status.error();
         EXPECT_EQ(status.isDirectory(), row.directory);
         EXPECT_EQ(status.isRegularFile(), row.regular);
-        if (row.size >= 0) {
-            EXPECT_EQ(status.size(), row.size);
-        }
-        if (failed) {
-            EXPECT_EQ(status.mode(), 0);
-            EXPECT_NE(status.error(), 0);
-        }
-        if (row.error != kAnyError) {
-            EXPECT_EQ(status.error(), row.error);
-        }
+        if (row.size >= 0) { EXPECT_EQ(status.size(), row.size); }
+        if (failed) { EXPECT_EQ(status.mode(), 0); }
+        EXPECT_EQ(status.error() != 0, failed);
+        if (row.error != kAnyError) { EXPECT_EQ(status.error(), row.error); }
         EXPECT_EQ(pathExists(row.path, false), !failed);
         EXPECT_EQ(pathExists(row.path, true), !failed && row.size != 0);
     }
@@ -82,7 +75,6 @@ TEST_F(FileStatusSystemTest, SizeAbove4GiBComesBackWhole) {
     const std::uintmax_t size = (std::uintmax_t{5} << 30) + 7;
     fs::resize_file(path, size);  // sparse: no disk space is used
     const FileStatus status(path);
-    EXPECT_FALSE(status.failed());
     EXPECT_EQ(static_cast<std::uintmax_t>(status.size()), size);
 }
 
@@ -94,7 +86,6 @@ TEST_F(FileStatusSystemTest, ModificationTimeAfter2038) {
     const FileStatus status(path);
     ASSERT_FALSE(status.failed()) << status.error();
     EXPECT_EQ(status.modifyTime(), target);
-    EXPECT_TRUE(pathExists(path, true));
 }
 
 }  // namespace

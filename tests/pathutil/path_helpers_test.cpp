@@ -45,9 +45,9 @@ TEST(NormalizeSeparators, Table) {
 
 using PathHelpersByCharacter = FakePlatformTest;
 
-// Every path of up to six characters over a letter, both separators and a
-// quote, in a single-byte code page; then random paths whose double-byte
-// characters end in a separator, a quote or '|', in each double-byte code page.
+// Every path of up to six characters over a letter, both separators and a quote
+// in 1252; random paths whose double-byte characters end in a separator, a
+// quote or '|' in 932, 936 and 950.
 TEST_F(PathHelpersByCharacter, NormalizeMatchesTheReference) {
     std::vector<std::pair<unsigned, std::string>> paths = {{1252, ""}};
     for (std::size_t from = 0; paths[from].second.size() < 6; ++from) {
@@ -73,10 +73,8 @@ TEST_F(PathHelpersByCharacter, NormalizeMatchesTheReference) {
     }
 }
 
-// The second byte of a double-byte character is 0x5C, the backslash, in many
-// characters of 932, 936 and 950: it is part of the character, never a
-// separator. 949 has no such character, and in a single-byte code page the
-// same bytes are two characters.
+// A second byte 0x5C (in 932, 936 and 950) is part of its character, never a
+// separator; in a single-byte code page the same bytes are two characters.
 TEST_F(PathHelpersByCharacter, SecondByteIsNeverASeparator) {
     for (const doublebyte::PathRow& row : doublebyte::pathRows()) {
         SCOPED_TRACE("code page " + std::to_string(row.codePage) + ", path [" + row.path + "]");

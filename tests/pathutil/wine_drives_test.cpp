@@ -35,9 +35,7 @@ TEST(WineDrives, DriveRows) {
         const FileStatus status(row.path);
         EXPECT_EQ(status.failed(), row.failed);
         EXPECT_EQ(status.isDirectory(), row.directory);
-        if (row.failed) {
-            EXPECT_EQ(status.error(), ENOENT);
-        }
+        if (row.failed) { EXPECT_EQ(status.error(), ENOENT); }
         EXPECT_EQ(pathExists(row.path, false), !row.failed);
     }
 }
@@ -89,10 +87,9 @@ TEST(WineMappedDrive, NetworkDriveResolvesToItsShare) {
     }
 }
 
-// The 32-bit build runs under WOW64 in the 64-bit prefix: its system folder
-// lists SysWOW64's items. A pick there is written as the path of the item
-// listed, unless a 64-bit program finds that same item at the path. In the
-// 64-bit build, and outside the redirected folders, every path stays as it is.
+// Under WOW64 (the 32-bit build) the system folder lists SysWOW64's items: a pick
+// there is written as the listed item's path, unless a 64-bit program finds that
+// same item at the pick. Elsewhere, and in the 64-bit build, paths stay as they are.
 TEST(PickedPathText, NamesTheItemTheSystemFolderListed) {
     wchar_t system[MAX_PATH] = {};
     wchar_t wow[MAX_PATH] = {};

@@ -8,21 +8,15 @@ namespace {
 
 using fake::DialogScript;
 
-class BrowseForFolderTest : public FakePlatformTest {
-protected:
-    void SetUp() override {
-        FakePlatformTest::SetUp();
-        addDirectory("C:\\data");
-    }
-};
+using BrowseForFolderTest = FakePlatformTest;
 
-// The selection the callback sends once the browser is ready; under 932,
-// where the second byte of ソ (83 5C) is no separator.
-TEST_F(BrowseForFolderTest, InitialSelection) {
+// The record, and the selection the callback sends once the browser is ready;
+// under 932, where the second byte of ソ (83 5C) is no separator.
+TEST_F(BrowseForFolderTest, FillsTheRecordAndTheInitialSelection) {
     fake::useCodePage(932);
     const std::string dbcs = "T:\\dbcs\\" + doublebyte::kSource;
     addFile(dbcs + ".txt");
-    addDirectory(dbcs);
+    addDirectory("C:\\data");
     struct Row {
         std::string initialPath;
         std::string selection;
@@ -34,36 +28,31 @@ TEST_F(BrowseForFolderTest, InitialSelection) {
         {"C:\\nowhere\\gone", "C:\\nowhere"},  // the folder's existence is never asked
         {"C:/data/report.txt", "C:/data"},
         {dbcs + ".txt", "T:\\dbcs"},
-        {dbcs, dbcs},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE("initial path [" + row.initialPath + "]");
         platform().messages.clear();
         platform().browseCalls.clear();
-        EXPECT_EQ(browseForFolder(nullptr, row.initialPath, ""), "");
+        int owner;
+        EXPECT_EQ(browseForFolder(&owner, row.initialPath, "Pick a folder"), "");
+        ASSERT_EQ(platform().browseCalls.size(), 1u);
+        const fake::BrowseCall& call = platform().browseCalls[0];
+        EXPECT_EQ(std::tie(call.owner, call.title, call.flags),
+                  std::make_tuple(platform::WindowHandle(&owner), std::string("Pick a folder"), 0x241u));
         ASSERT_EQ(platform().messages.size(), 1u);
         EXPECT_EQ(platform().messages[0].message, 0x466u);
         EXPECT_EQ(platform().messages[0].wParam, 1u);
         EXPECT_EQ(platform().messages[0].text, row.selection);
         // Sent to the browser's own window, and only for the ready message.
-        EXPECT_NE(platform().messages[0].window, nullptr);
-        EXPECT_EQ(platform().browseCalls[0].callbackResults, (std::vector<int>{1, 0}));
+        const platform::WindowHandle window = platform().messages[0].window;
+        EXPECT_TRUE(window != nullptr && window != &owner);
+        EXPECT_EQ(call.callbackResults, (std::vector<int>{1, 0}));
     }
 }
 
-TEST_F(BrowseForFolderTest, FillsTheBrowseRecord) {
-    int owner;
-    const std::string title = "Pick a folder";
-    browseForFolder(&owner, "C:\\data", title);
-    ASSERT_EQ(platform().browseCalls.size(), 1u);
-    const fake::BrowseCall& call = platform().browseCalls[0];
-    EXPECT_EQ(call.owner, &owner);
-    EXPECT_EQ(call.title, title);
-    EXPECT_EQ(call.flags, 0x241u);
-}
-
 // Every answer is converted and released once, and only then is the apartment
-// undone; only a path with an exact ANSI text that fits in 270 bytes comes back.
+// undone (a cancel releases nothing); only a path with an exact ANSI text that
+// fits in 270 bytes comes back, and nothing is written.
 TEST_F(BrowseForFolderTest, Answers) {
     struct Row {
         std::string name;
@@ -78,6 +67,7 @@ TEST_F(BrowseForFolderTest, Answers) {
         {"folder beyond the code page by its short name", DialogScript::pick(L"C:\\\u043f\u0430\u043f\u043a\u0430"),
          "C:\\____~ITT"},
         {"folder beyond the code page without a short name", DialogScript::pick(L"C:\\\u0444"), ""},
+        {"cancel", DialogScript::cancel(), ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -86,17 +76,11 @@ TEST_F(BrowseForFolderTest, Answers) {
         platform().longPaths[L"C:\\____~ITT"] = L"C:\\\u043f\u0430\u043f\u043a\u0430";
         platform().dialogs = {row.script};
         EXPECT_EQ(browseForFolder(nullptr, "C:\\data", ""), row.result);
-        EXPECT_EQ(platform().apartmentSteps,
-                  (std::vector<std::string>{"initializeComponents", "browseForFolder", "getPathFromIdList",
-                                            "freeIdList", "uninitializeComponents"}));
+        std::vector<std::string> steps = {"initializeComponents", "browseForFolder", "uninitializeComponents"};
+        const bool picked = row.script.kind == DialogScript::Kind::kPick;
+        if (picked) steps.insert(steps.begin() + 2, {"getPathFromIdList", "freeIdList"});
+        EXPECT_EQ(platform().apartmentSteps, steps);
     }
-}
-
-TEST_F(BrowseForFolderTest, CancelReleasesNothingAndWritesNothing) {
-    platform().dialogs = {DialogScript::cancel()};
-    EXPECT_EQ(browseForFolder(nullptr, "C:\\data", ""), "");
-    const std::vector<std::string> steps = {"initializeComponents", "browseForFolder", "uninitializeComponents"};
-    EXPECT_EQ(platform().apartmentSteps, steps);
     EXPECT_EQ(standardError(), "");
 }
 

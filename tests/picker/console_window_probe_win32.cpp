@@ -1,8 +1,5 @@
-// Checks the console-window lookup against the platform's own answer. Wine
-// creates a console's window only when GetConsoleWindow asks for it (Windows
-// always has one), so this asks first, then looks the window up by title. The
-// console's title, Cyrillic beyond the console's code page, must come back as
-// it was.
+// Checks the console-window lookup against GetConsoleWindow, asked first as Wine makes
+// the window only then. The Cyrillic title, beyond the code page, must come back as it was.
 #include <windows.h>
 
 #include <string>

@@ -1,9 +1,6 @@
-// The Windows layer's text conversions, and the path helpers and status query
-// over names of the code page, against the real ANSI code page. The same cases
-// run once per code page (1252, 1251, 1250, 932, 936, 950, 949, 65001), each in
-// a Wine process whose locale selects it; PICKPATH_CODE_PAGE names the one the
-// run is for, so a locale that did not take effect fails instead of testing
-// 1252 again.
+// The Windows layer's conversions, and the path helpers and status query, in the
+// real ANSI code page: one Wine run per code page, chosen by its locale.
+// PICKPATH_CODE_PAGE names it, so a locale that did not take effect fails.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <optional>
@@ -119,8 +117,7 @@ TEST(WidenAnsi, UndoesEveryExactFormAndKeepsInnerNuls) {
     EXPECT_EQ(widenAnsi(list.data(), list.size()), L"All Files (*.*)\0*.*\0\0"s);
 }
 
-// The path helpers in the real ANSI code page: a second byte 0x5C is part of
-// its character, never a separator.
+// In the real ANSI code page a second byte 0x5C is never a separator.
 TEST(PathHelpersInCodePage, SecondByteIsNeverASeparator) {
     int checked = 0;
     for (const doublebyte::PathRow& row : doublebyte::pathRows()) {
@@ -133,10 +130,9 @@ TEST(PathHelpersInCodePage, SecondByteIsNeverASeparator) {
     EXPECT_GT(checked, 0) << "no rows for code page " << GetACP();
 }
 
-// A folder named by one character of the code page (one that ends in 0x5C
-// where the code page has one) holds a.txt; beside it lies a decoy whose name
-// is the folder's run into the file's. A path with '/' in it reaches the file
-// inside the folder, never the decoy.
+// A folder named by a character of the code page (one ending in 0x5C where there is
+// one) holds a.txt, beside a decoy named as the folder's name run into the file's:
+// a path with '/' in it reaches the file inside the folder, never the decoy.
 TEST(FileStatusInCodePage, ReachesTheFileInsideTheFolder) {
     struct Name {
         std::wstring wide;
@@ -155,24 +151,14 @@ TEST(FileStatusInCodePage, ReachesTheFileInsideTheFolder) {
     const auto name = names.find(GetACP());
     ASSERT_NE(name, names.end()) << "no name for code page " << GetACP();
     const TempFolder folder;
-    const std::string base = folder.path();
-    const std::wstring wideBase(base.begin(), base.end());  // an ASCII temp path
-    const std::wstring wideFolder = wideBase + L"\\" + name->second.wide;
-    ASSERT_TRUE(CreateDirectoryW(wideFolder.c_str(), nullptr));
-    for (const auto& [file, content] : {std::pair<std::wstring, std::string>{wideFolder + L"\\a.txt", "inner"},
-                                        {wideFolder + L"a.txt", "the decoy"}}) {
-        std::FILE* out = _wfopen(file.c_str(), L"wb");
-        ASSERT_NE(out, nullptr);
-        std::fputs(content.c_str(), out);
-        std::fclose(out);
-    }
-    std::string slashed = base;
+    const std::filesystem::path inside = std::filesystem::path(folder.path()) / name->second.wide;
+    ASSERT_TRUE(std::filesystem::create_directory(inside));
+    std::ofstream(inside / L"a.txt") << "inner";
+    std::ofstream(std::filesystem::path(inside.wstring() + L"a.txt")) << "the decoy";
+    std::string slashed = folder.path();
     std::replace(slashed.begin(), slashed.end(), '\\', '/');
     slashed += "/" + name->second.narrow;
-
-    const FileStatus inner(slashed + "\\a.txt");
-    EXPECT_FALSE(inner.failed());
-    EXPECT_EQ(inner.size(), 5);
+    EXPECT_EQ(FileStatus(slashed + "\\a.txt").size(), 5);
     EXPECT_TRUE(pathExists(slashed + "/a.txt", false));
     EXPECT_FALSE(pathExists(slashed + "/b.txt", false));
 }

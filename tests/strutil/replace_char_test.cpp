@@ -43,9 +43,8 @@ TEST_F(ReplaceChar, FilterAndSecondBytes) {
     }
 }
 
-// Random texts over letters of both cases, NULs, high-bit bytes, lead bytes and
-// the second bytes they take, in a single-byte code page and in 932, against a
-// replacement character by character over the full length.
+// Random texts over letters, NULs, high-bit bytes, lead bytes and their second bytes,
+// in 1252 and 932, against a replacement character by character over the full length.
 TEST_F(ReplaceChar, MatchesReplacementByCharacter) {
     const std::string bytes = "aA|\\\0\xE9\x83\x5C\x7C"s;
     std::mt19937 random(3);

@@ -47,9 +47,8 @@ TEST(SplitOnAny, Table) {
 
 using SplitByCharacter = FakePlatformTest;
 
-// Random texts over delimiters, quotes, a NUL and double-byte characters whose
-// second byte is a delimiter or a quote, in a single-byte code page and in 932,
-// against the reference splitter, on one delimiter and on a set of two.
+// Random texts over delimiters, quotes, a NUL and double-byte characters ending in a
+// delimiter or a quote, in 1252 and 932, against the reference, on one delimiter and on two.
 TEST_F(SplitByCharacter, MatchesTheReference) {
     const std::vector<std::string> alphabet = {"a", "/", "\\", ";", "'", "\"", "\0"s, "\x83\x5C",
                                                "\x83\x7C", "\x81\x2F", "\x83\x27", "\x83"};
@@ -74,8 +73,7 @@ TEST_F(SplitByCharacter, MatchesTheReference) {
 // Under 932 ソ is 83 5C and ポ 83 7C: a second byte is never a delimiter or a
 // quote. The same bytes in a single-byte code page are two characters.
 TEST_F(SplitByCharacter, SecondByteIsNeverADelimiterOrAQuote) {
-    using doublebyte::kReport;
-    using doublebyte::kSo;
+    using namespace doublebyte;
     struct Row {
         unsigned codePage;
         std::string text;

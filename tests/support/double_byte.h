@@ -1,35 +1,27 @@
 #pragma once
 
-// Characters of the double-byte ANSI code pages, as their bytes there, chosen
-// because their second byte is a separator or the filter's '|' (0x5C, 0x7C) in
-// that code page: a byte-wise scan would cut them in half. Beside them, the
-// UTF-8 form of one, in which no byte is ASCII.
+// Double-byte characters whose second byte is '\\' or '|' (0x5C, 0x7C), which a
+// byte-wise scan would cut in half; and a UTF-8 one, in which no byte is ASCII.
 
 #include <string>
 #include <vector>
 
 namespace pickpath::doublebyte {
 
-// 932, Japanese.
-const std::string kSo = "\x83\x5C";                           // ソ
-const std::string kSource = kSo + "\x81\x5B" "\x83\x58";      // ソース
-const std::string kHyo = "\x95\x5C";                          // 表
-const std::string kNou = "\x94\x5C";                          // 能
-const std::string kReport = "\x83\x8C" "\x83\x7C" "\x81\x5B" "\x83\x67";  // レポート, ポ 83 7C
-// 936, Simplified Chinese.
-const std::string kCheng = "\xD5\x5C";  // 誠
-const std::string kYun = "\xDF\x5C";    // 運
-// 950, Traditional Chinese.
-const std::string kGong = "\xA5\x5C";   // 功
-const std::string kXu = "\xB3\x5C";     // 許
-// 949, Korean: no character has 0x5C as its second byte.
-const std::string kHan = "\xC7\xD1";    // 한
-// 65001, UTF-8.
-const std::string kHyoUtf8 = "\xE8\xA1\xA8";  // 表
+const std::string kSo = "\x83\x5C";                           // ソ in 932
+const std::string kSource = kSo + "\x81\x5B" "\x83\x58";      // ソース in 932
+const std::string kHyo = "\x95\x5C";                          // 表 in 932
+const std::string kNou = "\x94\x5C";                          // 能 in 932
+const std::string kReport = "\x83\x8C" "\x83\x7C" "\x81\x5B" "\x83\x67";  // レポート in 932, ポ 83 7C
+const std::string kCheng = "\xD5\x5C";      // 誠 in 936
+const std::string kYun = "\xDF\x5C";        // 運 in 936
+const std::string kGong = "\xA5\x5C";       // 功 in 950
+const std::string kXu = "\xB3\x5C";         // 許 in 950
+const std::string kHan = "\xC7\xD1";        // 한 in 949, where no second byte is 0x5C
+const std::string kHyoUtf8 = "\xE8\xA1\xA8";  // 表 in UTF-8
 
-// What the path helpers give for a path in one ANSI code page. 949 has no
-// character that ends in 0x5C, and in a single-byte code page the bytes of ソ
-// are two characters, the second a backslash.
+// What the path helpers give for a path in one ANSI code page; in a single-byte
+// one the bytes of ソ are two characters, the second a backslash.
 struct PathRow {
     unsigned codePage;
     std::string path;

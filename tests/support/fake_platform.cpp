@@ -5,14 +5,12 @@
 
 #include "tests/support/fake_platform.h"
 
-namespace pickpath {
-namespace fake {
+namespace pickpath::fake {
 
 Platform& platform() {
     static Platform state;
     return state;
 }
-
 void reset() { platform() = Platform(); }
 
 std::wstring widenBytes(const std::string& bytes) {
@@ -36,15 +34,7 @@ constexpr std::uint32_t kFixedDrive = 3;
 constexpr std::uint32_t kNoConnection = 2250;
 constexpr std::uint32_t kMoreData = 234;
 constexpr std::uint32_t kBrowseSelectionChanged = 2;
-
 constexpr wchar_t kLastAnsiUnit = 0xFF;
-
-// A wide text as a window title: each unit the code page holds as its byte, others as '?'.
-std::string narrowed(const std::wstring& text) {
-    std::string bytes;
-    for (const wchar_t unit : text) bytes.push_back(unit <= kLastAnsiUnit ? static_cast<char>(unit) : '?');
-    return bytes;
-}
 
 template <typename Map>
 typename Map::mapped_type lookup(const Map& map, const typename Map::key_type& key) {
@@ -61,16 +51,14 @@ DialogScript nextDialog() {
 }
 
 }  // namespace
-}  // namespace fake
+}  // namespace pickpath::fake
 
-namespace platform {
+namespace pickpath::platform {
 
 using fake::platform;
 
 void prepareProcess() {}
-
 std::optional<std::wstring> wideCommandLine() { return platform().commandLine; }
-
 std::string waitCommandPrefix() { return platform().waitCommandPrefix; }
 
 int runCommand(const std::string& command) {
@@ -95,25 +83,22 @@ bool setConsoleTitle(const wchar_t* title) {
 }
 
 std::uint32_t currentProcessId() { return platform().processId; }
-
 std::uint32_t tickCount() { return platform().tickCount; }
 
 void sleepMilliseconds(std::uint32_t) {
     fake::Platform& fake = platform();
-    if (fake.hasConsole && fake.titleFindsWindow) fake.shownTitle = fake::narrowed(fake.consoleTitle);
+    if (fake.hasConsole && fake.titleFindsWindow) fake.shownTitle = narrowExact(fake.consoleTitle).value_or("");
 }
 
 WindowHandle findWindowByTitle(const char* title) {
     const fake::Platform& fake = platform();
     return !fake.shownTitle.empty() && fake.shownTitle == title ? fake.titleWindow : nullptr;
 }
-
 WindowHandle consoleWindow() { return platform().hasConsole ? platform().consoleWindow : nullptr; }
 
 std::intptr_t sendMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                           std::intptr_t lParam) {
-    platform().messages.push_back(
-        {window, message, wParam, reinterpret_cast<const char*>(lParam)});
+    platform().messages.push_back({window, message, wParam, reinterpret_cast<const char*>(lParam)});
     return 0;
 }
 
@@ -129,14 +114,12 @@ bool getOpenFileName(const OpenFileRequest& request, std::wstring& chosen) {
     chosen = script.path;
     return true;
 }
-
 std::uint32_t commDlgExtendedError() { return platform().lastError; }
 
 bool initializeComponents() {
     platform().apartmentSteps.push_back("initializeComponents");
     return true;
 }
-
 void uninitializeComponents() { platform().apartmentSteps.push_back("uninitializeComponents"); }
 
 IdList browseForFolder(const BrowseRequest& request) {
@@ -157,14 +140,12 @@ std::wstring getPathFromIdList(IdList idList) {
     platform().apartmentSteps.push_back("getPathFromIdList");
     return *static_cast<std::wstring*>(idList);
 }
-
 void freeIdList(IdList idList) {
     platform().apartmentSteps.push_back("freeIdList");
     delete static_cast<std::wstring*>(idList);
 }
 
 bool isLeadByte(unsigned char byte) { return platform().leadBytes[byte]; }
-
 std::optional<std::string> narrowExact(const std::wstring& text) {
     std::string bytes;
     for (const wchar_t unit : text) {
@@ -197,9 +178,8 @@ int accessPath(const char* path, int) {
 }
 
 std::uint32_t driveType(const char* head) {
-    fake::Platform& fake = platform();
-    const auto found = fake.driveTypes.find(head);
-    return found != fake.driveTypes.end() ? found->second : fake::kFixedDrive;
+    const auto found = platform().driveTypes.find(head);
+    return found != platform().driveTypes.end() ? found->second : fake::kFixedDrive;
 }
 
 std::uint32_t networkConnection(const char* head, char* buffer, std::uint32_t* length) {
@@ -212,16 +192,11 @@ std::uint32_t networkConnection(const char* head, char* buffer, std::uint32_t* l
 }
 
 std::wstring shortPathName(const std::wstring& path) { return fake::lookup(platform().shortPaths, path); }
-
 std::wstring longPathName(const std::wstring& path) { return fake::lookup(platform().longPaths, path); }
-
 bool fileSystemRedirected() { return platform().redirected; }
-
 std::optional<FileIdentity> fileIdentity(const std::wstring& path, FileView view) {
     return fake::lookup(view == FileView::kNative ? platform().nativeView : platform().processView, path);
 }
-
 std::wstring finalPath(const std::wstring& path) { return fake::lookup(platform().finalPaths, path); }
 
-}  // namespace platform
-}  // namespace pickpath
+}  // namespace pickpath::platform

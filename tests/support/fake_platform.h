@@ -32,7 +32,8 @@ struct DialogScript {
     static DialogScript fail(std::uint32_t code) { return {Kind::kFail, L"", code}; }
 };
 
-// What the Open dialog was handed.
+// What the Open dialog and the folder browser were handed; the browser's
+// callback answers for message 1, then for message 2.
 struct OpenFileCall {
     platform::WindowHandle owner = nullptr;
     std::string filter;  // bytes up to and including the list's closing double NUL
@@ -42,22 +43,18 @@ struct OpenFileCall {
     std::string title;
     std::uint32_t flags = 0;
 };
-
-// What the folder browser was handed and what its callback answered.
 struct BrowseCall {
     platform::WindowHandle owner = nullptr;
     std::string title;
     std::uint32_t flags = 0;
-    std::vector<int> callbackResults;  // for message 1, then for message 2
+    std::vector<int> callbackResults;
 };
-
 struct SentMessage {
     platform::WindowHandle window = nullptr;
     std::uint32_t message = 0;
     std::uintptr_t wParam = 0;
     std::string text;  // lParam read as a text
 };
-
 struct StatusScript {
     int result = -1;
     int error = 2;
@@ -71,9 +68,8 @@ struct Platform {
     std::wstring consoleTitle;
     bool hasConsole = true;
     platform::WindowHandle consoleWindow = nullptr;  // the console's own window
-    // Whether the console's title reaches a window that a lookup by title finds
-    // (titleWindow): not under Windows Terminal, nor under Wine before the
-    // console's window is asked for. It shows the title set before a wait.
+    // Whether a lookup by title finds titleWindow, which shows the title set before a
+    // wait: not under Windows Terminal, nor under Wine before the console's window is asked for.
     bool titleFindsWindow = true;
     platform::WindowHandle titleWindow = nullptr;
     std::string shownTitle;
@@ -94,8 +90,7 @@ struct Platform {
     std::map<std::wstring, std::optional<platform::FileIdentity>> nativeView;   // others: none
     std::map<std::wstring, std::wstring> finalPaths;             // others: none
 
-    // Records, in order. The apartment's steps: the browser's calls from
-    // setting the apartment up to undoing it.
+    // Records, in order; the apartment's steps run from its set-up to its undoing.
     std::vector<std::string> apartmentSteps;
     std::vector<std::string> commands;
     std::vector<OpenFileCall> openCalls;
@@ -107,7 +102,6 @@ struct Platform {
 // The one fake, reset to a fresh state by reset().
 Platform& platform();
 void reset();
-
 // Gives the fake the lead bytes of an ANSI code page: 932, 936, 949 or 950;
 // any other number makes it single-byte.
 void useCodePage(unsigned codePage);

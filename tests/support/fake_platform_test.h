@@ -31,11 +31,7 @@ protected:
     void addDirectory(const std::string& path) { addStatus(path, 0x41ED, 0); }
     void addFile(const std::string& path, std::int64_t size = 10) { addStatus(path, 0x81A4, size); }
     void addStatus(const std::string& path, std::uint16_t mode, std::int64_t size) {
-        fake::StatusScript script;
-        script.result = 0;
-        script.record.mode = mode;
-        script.record.size = size;
-        platform().statuses[path] = script;
+        platform().statuses[path] = {0, 0, {mode, size}};
     }
 
 private:

@@ -55,11 +55,9 @@ inline std::string join(const std::vector<std::string>& list, const std::string&
     return joined;
 }
 
-// Separator normalisation. Without quotes, directly: drop one trailing '\',
-// then one trailing '/', turn '/' into '\', drop one more trailing '\', cut at
-// '\' and keep the first two components and the non-empty others, joined by
-// `separator`. With quotes, through the splits and joins above: split on '\'
-// and join with '\', split on '/' and join with '\', then cut and keep as before.
+// Separator normalisation. Without quotes: drop a trailing '\', then '/', then '\' or '/',
+// and cut at either; with quotes: split on '\' and join with '\', split on '/' and join
+// with '\', cut at '\'. Keep the first two components and the non-empty others.
 inline std::string normalize(const std::string& path, char separator, const LeadBytes& leadBytes = {}) {
     const std::string text = path.c_str();
     std::vector<std::string> components;
