@@ -1,5 +1,7 @@
 #include "picker/browse_for_folder.h"
 
+#include <tuple>
+
 #include "tests/support/double_byte.h"
 #include "tests/support/fake_platform_test.h"
 

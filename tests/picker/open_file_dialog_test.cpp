@@ -1,5 +1,7 @@
 #include "picker/open_file_dialog.h"
 
+#include <tuple>
+
 #include "tests/support/double_byte.h"
 #include "tests/support/fake_platform_test.h"
 
@@ -14,8 +16,9 @@ const std::string kDefaultFilterList = "All Files (*.*)\0*.*\0\0"s;
 using OpenFileDialogTest = FakePlatformTest;
 
 const fake::OpenFileCall& onlyCall() {
+    static const fake::OpenFileCall none{};
     EXPECT_EQ(fake::platform().openCalls.size(), 1u);
-    return fake::platform().openCalls.back();
+    return fake::platform().openCalls.empty() ? none : fake::platform().openCalls.back();
 }
 
 // The record, its folder by the initial path; under 932, where the second
