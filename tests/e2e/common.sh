@@ -1,10 +1,7 @@
-# Shared helpers for the test scripts: sourced, not run.
-#
-# The caller sets MODE (native or wine) and PROGRAM; for wine also WINE_RUN (the
-# build's wine-run.sh) and WINE_BUILD (the build folder that the prefix maps as B:).
-# `work` is a temp folder for the script's files. It, and every folder made with
-# `scratch`, is removed when the script ends, after the caller's on_exit if any.
-
+# Shared helpers for the test scripts, sourced after setting MODE (native or
+# wine) and PROGRAM; for wine also WINE_RUN (the build's wine-run.sh) and
+# WINE_BUILD (the build folder, drive B:). `work` and every folder made with
+# `scratch` are removed when the script ends, after the caller's on_exit if any.
 failures=0
 passes=0
 
@@ -69,11 +66,9 @@ windows_path() {
   esac
 }
 
-# record_waits DIR: from here on the closing command's wait appends its
-# arguments, as [args], to DIR/args.txt, which `recorded` reads and clears.
-# Natively that is a stand-in `sleep` in DIR, first on PATH; under Wine the
-# prefix's own timeout.exe (a stand-in in its system folder, since Wine has
-# none), and DIR lies in the build's wine-t folder.
+# record_waits DIR: from here on the closing command's wait (natively a `sleep`
+# in DIR, under Wine the prefix's stand-in timeout.exe) appends its arguments,
+# as [args], to DIR/args.txt, which `recorded` reads and clears.
 record_waits() {
   scratch "$1"
   waits=$1/args.txt

@@ -1,9 +1,7 @@
-# The header of the end-to-end scripts that drive the real Windows dialogs
-# under Wine, sourced first with the build folder and a name. It sources
-# common.sh for the build's pickpath.exe, makes the scratch folder `tdir`
-# (named `T` on the prefix's drive T:) with the closing command's record in it,
-# starts a private Xvfb display, hands it to the build's wineserver, and defines
-# the helpers below. Screenshots of each dialog go to <build>/e2e-screenshots.
+# The header of the scripts that drive the real Windows dialogs under Wine:
+# common.sh for the build's pickpath.exe, the scratch folder `tdir` (`T` on
+# drive T:), a private Xvfb display for the build's wineserver, and the helpers
+# below. Screenshots of each dialog go to <build>/e2e-screenshots.
 #
 #   source dialogs.sh BUILD_DIR NAME     (a Windows build, its prefix set up)
 BUILD=$1
@@ -95,11 +93,8 @@ in_terminal() {
 }
 
 # retried CHECK CASE...: runs CASE, a dialog case that leaves what the program
-# wrote in work/err. Keys sent by xdotool to a display without a window manager
-# now and then go astray (seen once in about 30 runs), and under load a dialog
-# may come late: when the shell test CHECK then fails, the case runs once more
-# on a fresh wineserver (no dialog left over), and the first attempt's bytes
-# are shown. The caller checks the second attempt: a fault fails both.
+# wrote in work/err; when the shell test CHECK fails (xdotool's keys now and then
+# go astray), once more on a fresh wineserver, showing the first attempt's bytes.
 retried() {
   local check=$1
   shift

@@ -13,11 +13,9 @@ source "$(dirname "$0")/common.sh"
 if [ "$MODE" = wine ]; then stubs=$WINE_BUILD/wine-t/driver-$$; else stubs=$work/stubs; fi
 record_waits "$stubs"
 
-# run COMMAND...: runs a case, its output to work/out and work/err. Now and then
-# Wine cannot lay out a new process's address space: its start fails with
-# "failed to map the shared user data" (shown by the channel err+virtual), and
-# cmd then says "Can't recognize" for the program it could not start, the
-# prefix's timeout.exe among them. Only then the case runs once more, saying so.
+# run COMMAND...: runs a case, its output to work/out and work/err; once more
+# only when Wine could not start a process ("failed to map the shared user
+# data", shown by err+virtual; cmd then says "Can't recognize" for it).
 [ "$MODE" = wine ] && export WINEDEBUG=-all,err+virtual
 run() {
   "$@" >"$work/out" 2>"$work/err"
@@ -94,13 +92,9 @@ if [ "$MODE" = wine ]; then
   done
   [ -f "$probe" ] || fail "argv_probe.exe was built"
 
-  # Nothing planted runs: a timeout.exe, .com, .bat or .cmd in the current
-  # folder (cwd) or on the search path (WINEPATH), nor a cmd.exe in the current
-  # folder, whatever COMSPEC says inside the Windows process: unset, a folder, a
-  # missing file, a relative name, forward slashes. The system's own timeout.exe
-  # runs once, with 5. One planted file per run, so that each is the one a
-  # search for the bare name would find there. Each planted exe is a copy of the
-  # build's planted_timeout.exe, which records to PICKPATH_PLANTED_LOG.
+  # Nothing planted runs, one file per run in the current folder (cwd) or on
+  # WINEPATH: a timeout.exe, .com, .bat or .cmd, nor a cmd.exe whatever COMSPEC
+  # says inside the Windows process. The system's own timeout.exe runs once, with 5.
   rows=(cwd/timeout.exe path/timeout.com cwd/timeout.bat path/timeout.cmd
     'cwd/cmd.exe|' 'cwd/cmd.exe|C:\windows' 'cwd/cmd.exe|C:\missing\cmd.exe' 'cwd/cmd.exe|cmd.exe'
     'cwd/cmd.exe|C:/windows/system32/cmd.exe')

@@ -1,10 +1,8 @@
 #!/bin/bash
-# Names that the ANSI code page (1252) cannot hold, through the real Open
-# dialog and folder browser under Wine: each comes back by its short (8.3)
-# name, which Wine gives every long name, never with '?' or a look-alike
-# letter, and that name opens the picked item. A new name typed into such a
-# folder comes back as the folder's short name and the name as typed.
-#
+# Names that code page 1252 cannot hold, through the real Open dialog and
+# folder browser under Wine: each comes back by its short (8.3) name, never with
+# '?' or a look-alike, and that name opens the picked item; a new name typed
+# into such a folder keeps the name as typed.
 #   wine_ansi_names_e2e.sh BUILD_DIR     (a Windows build, its prefix set up)
 set -u
 source "$(dirname "$0")/dialogs.sh" "$1" names

@@ -1,9 +1,7 @@
 #!/bin/bash
-# Drives the real Open dialog and folder browser of the Windows build under
-# Wine, on a private Xvfb display, with xdotool: what only the real dialogs and
-# console show (owners, the browser's selection, a bare name taken in the
-# dialog's folder, the console's title) and the README's batch client.
-#
+# What only the real Open dialog, folder browser and console show under Wine
+# (owners, the browser's selection, a bare name taken in the dialog's folder,
+# the console's title), and the README's batch client.
 #   wine_dialogs_e2e.sh BUILD_DIR     (a Windows build, its prefix set up)
 set -u
 source "$(dirname "$0")/dialogs.sh" "$1" dialogs

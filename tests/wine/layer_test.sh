@@ -1,16 +1,9 @@
 #!/bin/bash
-# The Wine layer's own decisions, made with stand-in loaders in a temp folder
-# (no prefix and no 32-bit support needed):
-#
-# - The set-up runs, skips or fails. Only an i386 loader that the kernel cannot
-#   execute ("Exec format error") may be skipped, and only where the layer
-#   allows it; then the reason is left for the runner.
-#   Every other broken loader fails the set-up, which shows the probe's output.
-#   The test command confirms a skip only when the probe, asked again, skips.
-# - The runner passes a GoogleTest case only when its program exits 0 and
-#   reports exactly one passed case; it skips nothing but what the set-up skipped.
-#
-#   layer_test.sh
+# The Wine layer's own decisions, made with stand-in loaders in a temp folder:
+# the set-up runs, skips (only an i386 loader the kernel cannot execute, where
+# allowed) or fails, showing the probe's output; the test command confirms a
+# skip only when the probe, asked again, skips; the runner passes a case only
+# when it exits 0 with exactly one passed case.
 set -u
 MODE=native
 source "$(dirname "$0")/../e2e/common.sh"

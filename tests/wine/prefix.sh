@@ -9,17 +9,11 @@
 #   prefix.sh restart PREFIX: a fresh wineserver for the caller's DISPLAY
 #   prefix.sh teardown PREFIX: stops that prefix's wineserver and its programs
 #
-# Drives: B: is the build tree (so programs start in a folder Wine can name),
-# T: a scratch folder, \\localhost\share a share and N: a network drive mapped
-# to it; M: maps the same folder as the share \\localhost\Łódź, a name code page
-# 1252 cannot hold exactly. Z: (the whole Unix tree) is removed: Wine warns on
-# stderr whenever a dialog touches it. The prefix is a 64-bit one (with
-# syswow64) that both loaders share, set up with wine64 and wineserver from
+# The drives are those the README lists; Z: goes, since Wine warns on stderr
+# whenever a dialog touches it. wine64 and wineserver come from
 # PICKPATH_WINE_FOLDER (/usr/lib/wine unless set). A layer is skipped only when
-# MAY_SKIP is 1, its loader is an i386 program (by its ELF header) and the
-# kernel cannot execute it ("Exec format error"); the reason then goes to
-# <build>/wine-unavailable, and every test run through wine-run.sh exits 77.
-# Any other failure fails the set-up with the output that shows why.
+# MAY_SKIP is 1 and the kernel cannot execute its i386 loader; the reason goes
+# to <build>/wine-unavailable. Any other failure fails the set-up, saying why.
 set -uo pipefail
 action=$1
 export WINEPREFIX=$2
