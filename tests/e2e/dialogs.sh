@@ -1,8 +1,6 @@
 # The header of the scripts that drive the real Windows dialogs under Wine:
-# common.sh for the build's pickpath.exe, the scratch folder `tdir` (`T` on
-# drive T:), a private Xvfb display for the build's wineserver, and the helpers
-# below. Screenshots of each dialog go to <build>/e2e-screenshots.
-#
+# common.sh, the scratch folder `tdir` (`T` on drive T:), a private Xvfb display
+# for the build's wineserver, the helpers below; screenshots in <build>/e2e-screenshots.
 #   source dialogs.sh BUILD_DIR NAME     (a Windows build, its prefix set up)
 BUILD=$1
 MODE=wine PROGRAM=$BUILD/pickpath.exe WINE_RUN=$BUILD/wine-run.sh WINE_BUILD=$BUILD
@@ -17,8 +15,7 @@ prefix_script=$(dirname "${BASH_SOURCE[0]}")/../wine/prefix.sh
 exec 5>"$work/display"
 Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-# Wine's desktop keeps the display it started with: give it this one, and a
-# display-less one again when done.
+# Wine's desktop keeps the display it started with: this one, then none again.
 on_exit() {
   env -u DISPLAY "$prefix_script" restart "$prefix"
   kill $xvfb 2>/dev/null
@@ -27,9 +24,8 @@ for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
 "$prefix_script" restart "$prefix"
 
-# wait_window NAME NOT_ID PID: the id of a window with this exact name (other
-# than NOT_ID), within 60 s (a dialog comes in about a second, later under
-# load), while the run PID lasts.
+# wait_window NAME NOT_ID PID: the id of a window of this exact name (not
+# NOT_ID), within 60 s, while the run PID lasts.
 wait_window() {
   local id
   for _ in $(seq 600); do
@@ -58,12 +54,21 @@ wait_exit() {
   return 124
 }
 
-# dialogs RUN STEP...: runs the command line RUN (with its redirections) in the
-# background and, for each STEP "WINDOW|SHOT|TEXT|KEYS", waits for the next
-# window of that name, takes a screenshot, then types TEXT and presses KEYS
-# (key names, separated by spaces) with the pointer over it. `types` gets the
-# X11 window type Wine gave each window (_NET_WM_WINDOW_TYPE_DIALOG for one with
-# an owner, _NET_WM_WINDOW_TYPE_NORMAL without), `status` the run's exit status.
+# type_text TEXT: xdotool maps a spare key to a letter no key holds (non-ASCII)
+# for a quarter of --delay; under load Wine read it too late: those go slowly.
+type_text() {
+  local rest=$1 run
+  while [ -n "$rest" ]; do
+    run=${rest%%[^ -~]*}
+    if [ -n "$run" ]; then xdotool type --delay 30 "$run"; else run=${rest:0:1}; xdotool type --delay 2000 "$run"; fi
+    rest=${rest#"$run"}
+  done 2>/dev/null
+}
+
+# dialogs RUN STEP...: runs the command line RUN in the background and, for each
+# STEP "WINDOW|SHOT|TEXT|KEYS", waits for the next window of that name, takes a
+# screenshot, types TEXT and presses KEYS with the pointer over it. `types` gets
+# each window's X11 type (_DIALOG with an owner), `status` the run's exit status.
 dialogs() {
   local run=$1 pid w=none name shot text keys
   shift
@@ -77,7 +82,7 @@ dialogs() {
     types="$types $(xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | sed 's/.* = //')"
     import -display "$DISPLAY" -window root "$shots/$shot.png" 2>/dev/null
     xdotool mousemove --window "$w" 150 100 2>/dev/null
-    [ -n "$text" ] && xdotool type --delay 30 "$text" 2>/dev/null
+    type_text "$text"
     # shellcheck disable=SC2086  # the key names are meant to be split
     xdotool key --delay 300 $keys 2>/dev/null
   done

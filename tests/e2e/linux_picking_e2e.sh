@@ -1,10 +1,8 @@
 #!/bin/bash
 # Picking mode of the native Linux build: the terminal prompt under a
-# pseudo-terminal, a recording stand-in for zenity on a display (one that
-# answers, cancels, or cannot reach the display), and the failure report when
-# no dialog can be shown. The picks lie in a folder named 表 (UTF-8 E8 A1 A8):
-# bytes that no code-page rule may join with the '/' after them.
-#
+# pseudo-terminal, a recording zenity stand-in (it answers, cancels, or cannot
+# reach the display), and the failure when no dialog can be shown. The picks lie
+# in a folder named 表 (E8 A1 A8): no code-page rule may join them with a '/'.
 #   linux_picking_e2e.sh PROGRAM
 set -u
 export LC_ALL=C.UTF-8

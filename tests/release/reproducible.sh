@@ -1,10 +1,7 @@
 #!/bin/bash
-# Checks the release zips: built again from a copy of the source in another
-# folder, each has the same bytes; its checksum file verifies; it holds the exe
-# and the README; and its exe is the one a green run of its Windows build
-# tested, as the test command records it in that build (SHA-256 on the first
-# line, the run's result after).
-#
+# Checks the release zips: rebuilt from a copy of the source elsewhere, each
+# has the same bytes; its checksum verifies; it holds the exe and the README;
+# its exe is the one its Windows build's green run recorded (SHA-256, result).
 #   reproducible.sh SOURCE_DIR ZIP TESTED_RECORD [ZIP TESTED_RECORD]...
 set -u
 source_dir=$1
