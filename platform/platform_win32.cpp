@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <optional>
