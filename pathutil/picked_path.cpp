@@ -76,16 +76,21 @@ std::wstring withShortNames(const std::wstring& path) {
 
 // Whether `shortened`, `listed` with short names, names the same item: its
 // long form is `listed`, ignoring case. A name typed into the dialog need not
-// exist yet and has no long form; then its folder's long form decides, and the
-// name itself must be the one typed.
-bool namesListedItem(const std::wstring& shortened, const std::wstring& listed) {
-    const std::wstring longForm = platform::longPathName(shortened);
-    if (!longForm.empty()) return platform::sameFileName(longForm, listed);
-    const std::size_t name = lastComponentStart(shortened);
-    if (name == 0 || shortened.substr(name) != listed.substr(lastComponentStart(listed))) return false;
-    const std::wstring folder = folderOf(shortened);
-    const std::wstring folderLongForm = platform::longPathName(folder);
-    return !folderLongForm.empty() && platform::sameFileName(folderLongForm, folderOf(listed));
+// exist yet, nor the folders typed before it ("папка\nosub\new.txt"), and
+// what does not exist has no long form: then the longest part that exists
+// decides, and every component after it must be the one typed.
+bool namesListedItem(std::wstring shortened, std::wstring listed) {
+    for (;;) {
+        const std::wstring longForm = platform::longPathName(shortened);
+        if (!longForm.empty()) return platform::sameFileName(longForm, listed);
+        const std::size_t name = lastComponentStart(shortened);
+        if (name == 0 || name == shortened.size() ||
+            shortened.substr(name) != listed.substr(lastComponentStart(listed))) {
+            return false;
+        }
+        shortened = folderOf(shortened);
+        listed = folderOf(listed);
+    }
 }
 
 }  // namespace

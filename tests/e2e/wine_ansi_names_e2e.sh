@@ -2,7 +2,8 @@
 # Names that code page 1252 cannot hold, through the real Open dialog and
 # folder browser under Wine: each comes back by its short (8.3) name, never with
 # '?' or a look-alike, and that name opens the picked item; a new name typed
-# into such a folder keeps the name as typed.
+# into such a folder (in any case, or into a new subfolder of it) keeps what
+# was typed after the folder.
 #   wine_ansi_names_e2e.sh BUILD_DIR     (a Windows build, its prefix set up)
 set -u
 source "$(dirname "$0")/dialogs.sh" "$1" names
@@ -57,6 +58,10 @@ check_short "Cyrillic name: its short name, the folders as they are, then Test" 
   файл.txt "" pick файл.txt
 check_short "new name in a Cyrillic folder: the folder's short name, the name as typed, then Test" \
   "@\\new.txt${EOL}Test${EOL}" папка/marker.txt "\\marker.txt" pick 'папка\new.txt'
+check_short "new name in that folder typed in capitals: the folder's short name all the same" \
+  "@\\new.txt${EOL}Test${EOL}" папка/marker.txt "\\marker.txt" pick 'ПАПКА\new.txt'
+check_short "new name in a new subfolder of that folder: the folder's short name, the rest as typed" \
+  "@\\nosub\\new.txt${EOL}Test${EOL}" папка/marker.txt "\\marker.txt" pick 'папка\nosub\new.txt'
 check_short "folder browser: a Cyrillic folder by its short name" "$T\\uni\\seed.txt${EOL}@${EOL}" \
   папка/marker.txt "\\marker.txt" browse
 

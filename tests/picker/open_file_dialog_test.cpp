@@ -94,6 +94,7 @@ void scriptNamesAndViews(fake::Platform& fake) {
     fake.shortPaths = {{file, L"C:\\LONGFO~1\\____~QPQ.TXT"},
                        {L"C:\\LONG FOLDER\\\u0444\u0430\u0439\u043b.txt", L"C:\\LONGFO~1\\____~QPQ.TXT"},
                        {folder, L"C:\\____~KE1"},
+                       {L"C:\\\u041f\u0410\u041f\u041a\u0410", L"C:\\____~KE1"},  // the folder in capitals
                        {L"C:\\sn\\\u0142.txt", L"C:\\sn\\\u0141~1.TXT"},  // a character the code page lacks
                        {L"C:\\sn\\\u0436.txt", L"C:\\sn\\____~X.TXT"},
                        {wow + L"\\\u0436.dll", wow + L"\\____~Y.DLL"}};
@@ -138,6 +139,10 @@ TEST_F(OpenFileDialogTest, Outcomes) {
          DialogScript::pick(L"C:\\LONG FOLDER\\\u0444\u0430\u0439\u043b.txt"), "C:\\LONG FOLDER\\____~QPQ.TXT", ""},
         {"new name in a folder beyond the code page, by the folder's short name",
          DialogScript::pick(L"C:\\\u043f\u0430\u043f\u043a\u0430\\new.txt"), "C:\\____~KE1\\new.txt", ""},
+        {"new name in such a folder typed in capitals, whose long form has small letters",
+         DialogScript::pick(L"C:\\\u041f\u0410\u041f\u041a\u0410\\new.txt"), "C:\\____~KE1\\new.txt", ""},
+        {"new name in a new subfolder of such a folder: the existing part decides",
+         DialogScript::pick(L"C:\\\u043f\u0430\u043f\u043a\u0430\\nosub\\new.txt"), "C:\\____~KE1\\nosub\\new.txt", ""},
         {"new name in a folder beyond the code page without a short name",
          DialogScript::pick(L"C:\\\u0444\\new.txt"), "", "3002\n"},
         {"short name beyond the code page", DialogScript::pick(L"C:\\sn\\\u0142.txt"), "", "3002\n"},
