@@ -68,7 +68,8 @@ windows_path() {
 
 # record_waits DIR: from here on the closing command's wait (natively a `sleep`
 # in DIR, under Wine the prefix's stand-in timeout.exe) appends its arguments,
-# as [args], to DIR/args.txt, which `recorded` reads and clears.
+# as [args], to DIR/args.txt, which `recorded` reads and clears; with
+# PICKPATH_TIMEOUT_DELAY set, only after that many seconds.
 record_waits() {
   scratch "$1"
   waits=$1/args.txt
@@ -76,7 +77,8 @@ record_waits() {
     PICKPATH_TIMEOUT_LOG="$(windows_path "$1")\\args.txt"
     export PICKPATH_TIMEOUT_LOG
   else
-    printf '#!/bin/sh\nprintf "[%%s]\\n" "$*" >>"%s"\n' "$waits" >"$1/sleep"
+    printf '#!/bin/sh\n/bin/sleep "${PICKPATH_TIMEOUT_DELAY:-0}"\nprintf "[%%s]\\n" "$*" >>"%s"\n' \
+      "$waits" >"$1/sleep"
     chmod +x "$1/sleep"
     export PATH="$1:$PATH"
   fi

@@ -36,6 +36,11 @@ expect_bytes "two arguments: standard error" "a${EOL}b c${EOL}Test${EOL}" "$work
 expect_bytes "two arguments: standard output empty" "" "$work/out"
 expect_equal "two arguments: closing command ran once with 5" "[5]" "$(recorded)"
 
+# The closing command is waited for: a wait that records only after 2 s has
+# recorded by the time the program ends.
+PICKPATH_TIMEOUT_DELAY=2 run run_program x
+expect_equal "a wait of 2 s: over when the program ends" "[5]" "$(recorded)"
+
 # One empty argument still selects echo mode.
 run run_program ''
 expect_equal "empty argument: exit status" 0 $?
@@ -94,23 +99,32 @@ if [ "$MODE" = wine ]; then
 
   # Nothing planted runs, one file per run in the current folder (cwd) or on
   # WINEPATH: a timeout.exe, .com, .bat or .cmd, nor a cmd.exe whatever COMSPEC
-  # says inside the Windows process. The system's own timeout.exe runs once, with 5.
+  # says inside the Windows process; the system's own timeout.exe runs once,
+  # with 5. COMSPEC's program runs, and only it, where it names one by a full
+  # path (@ stands for the planted files' folder, T:\planted-N), '/' or '\\';
+  # one that cannot be started leaves the system's cmd.exe. Rows: the planted
+  # file | COMSPEC | what the planted file records.
+  ran='[/c C:\windows\system32\timeout.exe 5]'
   rows=(cwd/timeout.exe path/timeout.com cwd/timeout.bat path/timeout.cmd
     'cwd/cmd.exe|' 'cwd/cmd.exe|C:\windows' 'cwd/cmd.exe|C:\missing\cmd.exe' 'cwd/cmd.exe|cmd.exe'
-    'cwd/cmd.exe|C:/windows/system32/cmd.exe')
+    'cwd/cmd.exe|C:/windows/system32/cmd.exe' 'cwd/cmd.exe|T:cmd.exe' 'path/broken.exe|@\path\broken.exe'
+    "path/shell.exe|@\\path\\shell.exe|$ran" "path/shell.exe|@/path/shell.exe|$ran")
   planted=$WINE_BUILD/wine-t/planted-$$
   scratch "$planted"
   for row in "${rows[@]}"; do
-    IFS='|' read -r file comspec <<<"$row"
+    IFS='|' read -r file comspec records <<<"$row"
     mkdir -p "$planted/cwd" "$planted/path"
     recorded >/dev/null
     case $file in
+      */broken.exe) printf 'no program' >"$planted/$file" ;;
       *.exe | *.com) cp "$WINE_BUILD/tests/planted_timeout.exe" "$planted/$file" ;;
       *) printf '@>>"%%~dp0planted.txt" echo [%%*]\r\n' >"$planted/$file" ;;
     esac
     name="planted $file"
     command=("$PROGRAM" x)
     if [[ $row == *"|"* ]]; then
+      comspec=${comspec/@/$(windows_path "$planted")}
+      [[ $comspec == *"/"* ]] && comspec=${comspec//\\//}
       name="$name, COMSPEC [$comspec]"
       command=('C:\windows\system32\cmd.exe' /c "set COMSPEC=$comspec& $(windows_path "$PROGRAM") x")
     fi
@@ -119,8 +133,13 @@ if [ "$MODE" = wine ]; then
       PICKPATH_PLANTED_LOG="$(windows_path "$(dirname "$planted/$file")")\\planted.txt" run "$WINE_RUN" "${command[@]}"
     cd "$work" || break
     expect_bytes "$name: echo as usual" "x${EOL}Test${EOL}" "$work/err"
-    expect_equal "$name: the system's timeout.exe ran once with 5" "[5]" "$(recorded)"
-    expect_equal "$name: never ran" "" "$(cat "$(dirname "$planted/$file")/planted.txt" 2>/dev/null)"
+    if [ -n "$records" ]; then
+      expect_equal "$name: the system's timeout.exe never ran" "" "$(recorded)"
+    else
+      expect_equal "$name: the system's timeout.exe ran once with 5" "[5]" "$(recorded)"
+    fi
+    expect_equal "$name: it recorded [$records]" "$records" \
+      "$(tr -d '\r' <"$(dirname "$planted/$file")/planted.txt" 2>/dev/null)"
     rm -rf "$planted"
   done
 else

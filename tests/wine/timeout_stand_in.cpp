@@ -1,8 +1,13 @@
 // Stands in for Windows' own timeout.exe in the test prefix's system folder
 // (Wine ships none). It appends its arguments, as "[5]" and a line end, to the
-// file that PICKPATH_TIMEOUT_LOG names, and returns at once. Built with
+// file that PICKPATH_TIMEOUT_LOG names, and returns. Built with
 // PICKPATH_LOG_VARIABLE set, it records to the file that variable names: the
-// end-to-end test plants such a copy where no timeout may run from.
+// end-to-end test plants such a copy where no timeout may run from, and names
+// one as the command interpreter. Asked by the environment, it first writes
+// PICKPATH_TIMEOUT_SAYS as a line on standard error (as an interpreter's
+// message would come) and takes PICKPATH_TIMEOUT_DELAY seconds before recording.
+#include <windows.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -12,6 +17,8 @@
 #endif
 
 int main(int argc, char** argv) {
+    if (const char* says = std::getenv("PICKPATH_TIMEOUT_SAYS")) std::fprintf(stderr, "%s\n", says);
+    if (const char* delay = std::getenv("PICKPATH_TIMEOUT_DELAY")) Sleep(1000 * std::atoi(delay));
     const char* log = std::getenv(PICKPATH_LOG_VARIABLE);
     if (log == nullptr || *log == '\0') return 0;
     std::string line = "[";
