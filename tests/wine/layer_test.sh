@@ -100,8 +100,11 @@ sed -e "s|@CMAKE_BINARY_DIR@|$work|g" -e "s|@PICKPATH_WINEPREFIX@|$work/winepref
   -e "s|@PICKPATH_WINE_LOADER@|$loaders/runs-snippet|g" "$here/wine-run.sh.in" >"$runner"
 chmod +x "$runner"
 
-# Rows: the runner's mode | what the program does | the runner's status.
+# Rows: the runner's mode | what the program does | the runner's status. A
+# program that fails on its first run only (`once`) passes a second: the runner
+# gives it one only when Wine said on standard error that it could not start it.
 passed='printf "[  PASSED  ] 1 test.\r\n"'
+once="if [ ! -e '$work/ran-once' ]; then touch '$work/ran-once'"
 rows=(
   "--one-case|$passed|0"
   "--one-case|$passed; exit 3|3"
@@ -110,11 +113,14 @@ rows=(
   "--one-case|printf \"[  PASSED  ] 2 tests.\r\n\"|1"
   "--one-case|$passed; $passed|1"
   "--one-case|exit 0|1"
+  "--one-case|$once; echo 'err:virtual:map_user_shared_data failed to map the shared user data' >&2; exit 5; fi; $passed|0"
+  "--one-case|$once; echo 'some other failure' >&2; exit 5; fi; $passed|5"
   "plain|exit 3|3"
   "plain|exit 0|0"
 )
 for row in "${rows[@]}"; do
   IFS='|' read -r mode program want <<<"$row"
+  rm -f "$work/ran-once"
   # shellcheck disable=SC2086  # a plain run takes no mode argument
   "$runner" ${mode#plain} "$program" >"$work/out" 2>&1
   expect_equal "runner $mode, a program that does [$program]: status $want" "$want" $?
