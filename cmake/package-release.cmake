@@ -1,4 +1,5 @@
-# Packs a release: <OUTPUT> (a zip of the exe and the README) and <OUTPUT>.sha256
+# Packs a release: <OUTPUT> (a zip of the exe and the README, its lines ended
+# in CR LF for Windows' own editors) and <OUTPUT>.sha256
 # beside it, in the form `sha256sum -c` reads. The zip is reproducible: its
 # entries come in a fixed order, with fixed permissions, no extra attributes,
 # and one fixed time: SOURCE_DATE_EPOCH when set, else 1980-01-01 00:00 UTC
@@ -14,7 +15,9 @@ endif()
 file(REMOVE_RECURSE ${STAGE})
 file(MAKE_DIRECTORY ${STAGE})
 file(COPY_FILE ${EXE} ${STAGE}/pickpath.exe)
-file(COPY_FILE ${README} ${STAGE}/README.md)
+file(READ ${README} readme)
+string(REPLACE "\n" "\r\n" readme "${readme}")
+file(WRITE ${STAGE}/README.md "${readme}")
 file(CHMOD ${STAGE}/pickpath.exe FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
      GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 file(CHMOD ${STAGE}/README.md FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)

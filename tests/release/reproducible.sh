@@ -48,11 +48,13 @@ while [ $# -ge 2 ]; do
   (cd "$(dirname "$zip")" && sha256sum --check --status "$name.sha256")
   expect_equal "$name: the checksum file verifies" 0 $?
 
-  # 3. The contents, in order, and the README as it stands in the source.
+  # 3. The contents, in order, and the README as it stands in the source, each
+  #    line ended in CR LF.
   expect_equal "$name holds the exe and the README" "pickpath.exe README.md" \
     "$(unzip -Z1 "$zip" | tr '\n' ' ' | sed 's/ $//')"
   unzip -p "$zip" README.md >"$work/README.md"
-  expect_same_file "$name: the README is the source's" "$source_dir/README.md" "$work/README.md"
+  sed 's/$/\r/' "$source_dir/README.md" >"$work/README-crlf.md"
+  expect_same_file "$name: the README is the source's, with CR LF line ends" "$work/README-crlf.md" "$work/README.md"
 
   # 4. The exe is the one that a green run of its build tested; the same check
   #    refuses a record of another exe (the README's hash) and a missing one.
