@@ -47,12 +47,10 @@ check "pseudo-terminal: the pick, then Test" "$T\\pick\\two.txt${EOL}Test${EOL}"
 expect_equal "pseudo-terminal: both Open dialogs have an owner (X11 window type)" \
   " _NET_WM_WINDOW_TYPE_DIALOG _NET_WM_WINDOW_TYPE_DIALOG" "$types"
 
-# 5. The batch client exactly as the README prints it, over real picks of
-#    names with the characters cmd reads specially, then a failure (a name
-#    outside the code page on a share, where Wine gives no short name: 3002),
-#    Test and a message with a backslash from the closing command. Only the
-#    picks are reported, each as it is. ('%' only where no defined variable
-#    follows: Wine's cmd expands such a name once more.)
+# 5. The README's batch client over real picks of names with the characters
+#    cmd reads specially ('%' where no defined variable follows, which Wine's
+#    cmd expands), then 3002 (a name outside the code page on a share, where
+#    Wine has no short name), Test and a message with a backslash: only the picks.
 awk '/^## Using pickpath from a script$/ { in_section = 1 } in_section && /^```bat$/ { in_block = 1; next }
   in_block && /^```$/ { exit } in_block { printf "%s\r\n", $0 }' "$(dirname "$0")/../../README.md" >"$tdir/client.bat"
 names=('with space.txt' 'Tom & Jerry.txt' 'a&echo INJECTED&.txt' '(1) !x! 100%.txt' ')b( ^ ^^ %undefined% a%b.txt')

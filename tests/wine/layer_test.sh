@@ -102,7 +102,8 @@ chmod +x "$runner"
 
 # Rows: the runner's mode | what the program does | the runner's status. A
 # program that fails on its first run only (`once`) passes a second: the runner
-# gives it one only when Wine said on standard error that it could not start it.
+# gives it one only when Wine said on standard error that it could not start
+# it, or when the loader died by a signal.
 passed='printf "[  PASSED  ] 1 test.\r\n"'
 once="if [ ! -e '$work/ran-once' ]; then touch '$work/ran-once'"
 rows=(
@@ -115,6 +116,8 @@ rows=(
   "--one-case|exit 0|1"
   "--one-case|$once; echo 'err:virtual:map_user_shared_data failed to map the shared user data' >&2; exit 5; fi; $passed|0"
   "--one-case|$once; echo 'some other failure' >&2; exit 5; fi; $passed|5"
+  "--one-case|$once; kill -SEGV \$\$; fi; $passed|0"
+  "--one-case|kill -SEGV \$\$|139"
   "plain|exit 3|3"
   "plain|exit 0|0"
 )

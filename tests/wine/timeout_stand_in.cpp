@@ -2,10 +2,9 @@
 // (Wine ships none). It appends its arguments, as "[5]" and a line end, to the
 // file that PICKPATH_TIMEOUT_LOG names, and returns. Built with
 // PICKPATH_LOG_VARIABLE set, it records to the file that variable names: the
-// end-to-end test plants such a copy where no timeout may run from, and names
-// one as the command interpreter. Asked by the environment, it first writes
-// PICKPATH_TIMEOUT_SAYS as a line on standard error (as an interpreter's
-// message would come) and takes PICKPATH_TIMEOUT_DELAY seconds before recording.
+// end-to-end test plants such a copy where no timeout may run from, or names
+// it as COMSPEC. It first writes PICKPATH_TIMEOUT_SAYS, if set, as a line on
+// standard error, and waits PICKPATH_TIMEOUT_DELAY seconds, if set.
 #include <windows.h>
 
 #include <cstdio>
