@@ -101,13 +101,13 @@ if [ "$MODE" = wine ]; then
   # Nothing planted runs, one file per run in the current folder (cwd) or on
   # WINEPATH (a timeout.exe, .com, .bat or .cmd, a cmd.exe), and the system's
   # timeout.exe runs with 5, unless COMSPEC names a program by a full path (@:
-  # the planted folder); one that cannot start leaves the system's cmd.exe.
+  # the planted folder, at T:'s root); one that cannot start leaves the system's cmd.exe.
   # Rows: the planted file | COMSPEC | what the planted file records.
   ran='[/c C:\windows\system32\timeout.exe 5]'
   rows=(cwd/timeout.exe path/timeout.com cwd/timeout.bat path/timeout.cmd
     'cwd/cmd.exe|' 'cwd/cmd.exe|C:\windows' 'cwd/cmd.exe|C:\missing\cmd.exe' 'cwd/cmd.exe|cmd.exe'
-    'cwd/cmd.exe|C:/windows/system32/cmd.exe' 'cwd/cmd.exe|T:cmd.exe' 'path/broken.exe|@\path\broken.exe'
-    "path/shell.exe|@\\path\\shell.exe|$ran" "path/shell.exe|@/path/shell.exe|$ran")
+    'cwd/cmd.exe|C:/windows/system32/cmd.exe' 'cwd/cmd.exe|T:cmd.exe' 'path/broken.exe|T:\@\path\broken.exe'
+    "path/shell.exe|T:\\@\\path\\shell.exe|$ran" "path/shell.exe|T:/@/path/shell.exe|$ran")
   planted=$WINE_BUILD/wine-t/planted-$$
   scratch "$planted"
   for row in "${rows[@]}"; do
@@ -122,8 +122,7 @@ if [ "$MODE" = wine ]; then
     name="planted $file"
     command=("$PROGRAM" x)
     if [[ $row == *"|"* ]]; then
-      comspec=${comspec/@/$(windows_path "$planted")}
-      [[ $comspec == *"/"* ]] && comspec=${comspec//\\//}
+      comspec=${comspec/@/${planted##*/}}
       name="$name, COMSPEC [$comspec]"
       command=('C:\windows\system32\cmd.exe' /c "set COMSPEC=$comspec& $(windows_path "$PROGRAM") x")
     fi

@@ -160,7 +160,8 @@ std::optional<std::string> narrowExact(const std::wstring& text) {
 // letters а to я, which the "C" locale's towupper leaves as they are.
 bool sameFileName(const std::wstring& a, const std::wstring& b) {
     const auto upper = [](wchar_t c) -> wchar_t { return c >= 0x430 && c <= 0x44F ? c - 0x20 : std::towupper(c); };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](wchar_t x, wchar_t y) { return upper(x) == upper(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](wchar_t x, wchar_t y) { return upper(x) == upper(y); });
 }
 
 int queryStatus(const char* path, StatusRecord& record) {
