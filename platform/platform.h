@@ -34,10 +34,10 @@ std::optional<std::wstring> wideCommandLine();
 // "sleep ". Empty when the platform cannot name it.
 std::string waitCommandPrefix();
 
-// Runs `command` through the system's own command interpreter and waits for it;
-// the result is the runtime's. On Windows that is the one COMSPEC names by a
+// Runs `command` through the system's own command interpreter and waits for it
+// to end, however long it takes. On Windows that is the one COMSPEC names by a
 // full path, else cmd.exe of the system folder, never one found by a search.
-int runCommand(const std::string& command);
+void runCommand(const std::string& command);
 
 // --- console and windows --------------------------------------------------
 

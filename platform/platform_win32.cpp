@@ -123,7 +123,7 @@ std::string waitCommandPrefix() {
     return "\"" + *folder + kWaitProgram + "\" ";
 }
 
-int runCommand(const std::string& command) {
+void runCommand(const std::string& command) {
     // Started here by its full path and waited for: the runtime's system()
     // would, when COMSPEC's program cannot be started, search for cmd.exe from
     // the current folder, where the Open dialog may have left the process.
@@ -138,13 +138,10 @@ int runCommand(const std::string& command) {
             continue;
         }
         WaitForSingleObject(process.hProcess, INFINITE);
-        DWORD status = 0;
-        GetExitCodeProcess(process.hProcess, &status);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
-        return static_cast<int>(status);
+        return;
     }
-    return -1;
 }
 
 std::uint32_t getConsoleTitle(wchar_t* buffer, std::uint32_t size) {

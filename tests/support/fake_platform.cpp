@@ -61,10 +61,7 @@ void prepareProcess() {}
 std::optional<std::wstring> wideCommandLine() { return platform().commandLine; }
 std::string waitCommandPrefix() { return platform().waitCommandPrefix; }
 
-int runCommand(const std::string& command) {
-    platform().commands.push_back(command);
-    return 0;
-}
+void runCommand(const std::string& command) { platform().commands.push_back(command); }
 
 std::uint32_t getConsoleTitle(wchar_t* buffer, std::uint32_t size) {
     fake::Platform& fake = platform();
