@@ -30,17 +30,17 @@ run() {
   return $status
 }
 
-# Two arguments, the second with a space.
-run run_program a 'b c'
+# Two arguments, the second with a space. The closing command is waited for,
+# however long it takes: a wait that records only after 6 s (longer than any
+# bound a slip could set) has recorded when the program ends, which took as long.
+started=${EPOCHREALTIME//[!0-9]/}
+PICKPATH_TIMEOUT_DELAY=6 run run_program a 'b c'
 expect_equal "two arguments: exit status" 0 $?
+took=$(( ${EPOCHREALTIME//[!0-9]/} - started ))
 expect_bytes "two arguments: standard error" "a${EOL}b c${EOL}Test${EOL}" "$work/err"
 expect_bytes "two arguments: standard output empty" "" "$work/out"
-expect_equal "two arguments: closing command ran once with 5" "[5]" "$(recorded)"
-
-# The closing command is waited for: a wait that records only after 2 s has
-# recorded by the time the program ends.
-PICKPATH_TIMEOUT_DELAY=2 run run_program x
-expect_equal "a wait of 2 s: over when the program ends" "[5]" "$(recorded)"
+expect_equal "two arguments: the closing command, waited for 6 s, ran once with 5" "[5]" "$(recorded)"
+expect_equal "two arguments: the run took 6 s or more (took ${took} us)" 1 $(( took >= 6000000 ))
 
 # One empty argument still selects echo mode.
 run run_program ''
@@ -101,18 +101,23 @@ if [ "$MODE" = wine ]; then
   # Nothing planted runs, one file per run in the current folder (cwd) or on
   # WINEPATH (a timeout.exe, .com, .bat or .cmd, a cmd.exe), and the system's
   # timeout.exe runs with 5, unless COMSPEC names a program by a full path (@:
-  # the planted folder, at T:'s root); one that cannot start leaves the system's cmd.exe.
+  # the planted folder, at T:'s root and at the share's, as a link); one that
+  # cannot start leaves the system's cmd.exe.
   # Rows: the planted file | COMSPEC | what the planted file records.
   ran='[/c C:\windows\system32\timeout.exe 5]'
   rows=(cwd/timeout.exe path/timeout.com cwd/timeout.bat path/timeout.cmd
     'cwd/cmd.exe|' 'cwd/cmd.exe|C:\windows' 'cwd/cmd.exe|C:\missing\cmd.exe' 'cwd/cmd.exe|cmd.exe'
-    'cwd/cmd.exe|C:/windows/system32/cmd.exe' 'cwd/cmd.exe|T:cmd.exe' 'path/broken.exe|T:\@\path\broken.exe'
-    "path/shell.exe|T:\\@\\path\\shell.exe|$ran" "path/shell.exe|T:/@/path/shell.exe|$ran")
+    'cwd/cmd.exe|T:cmd.exe' 'path/broken.exe|T:\@\path\broken.exe'
+    "path/shell.exe|T:\\@\\path\\shell.exe|$ran" "path/shell.exe|T:/@/path/shell.exe|$ran"
+    "path/a b (1)/shell.exe|T:\\@\\path\\a b (1)\\shell.exe|$ran"
+    "path/shell.exe|\\\\localhost\\share\\@\\path\\shell.exe|$ran")
   planted=$WINE_BUILD/wine-t/planted-$$
   scratch "$planted"
+  link=$WINE_BUILD/wine-share/${planted##*/}
+  ln -s "$planted" "$link" && scratch_folders+=("$link")
   for row in "${rows[@]}"; do
     IFS='|' read -r file comspec records <<<"$row"
-    mkdir -p "$planted/cwd" "$planted/path"
+    mkdir -p "$planted/cwd" "$(dirname "$planted/$file")"
     recorded >/dev/null
     case $file in
       */broken.exe) printf 'no program' >"$planted/$file" ;;
