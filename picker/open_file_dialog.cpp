@@ -38,18 +38,16 @@ std::string initialDirectory(const std::string& initialPath) {
     return pathExists(directory, false) ? directory : "";
 }
 
-// The filter in the platform's list form. Its text ends at its first NUL, like
-// every text handed to the platform; an empty text selects the default. A
-// filter whose last entry lacks its closing '|' gets one more NUL, so the list
-// always ends within the string.
+}  // namespace
+
 std::string filterList(const std::string& filter) {
+    // A filter whose last entry lacks its closing '|' gets one more NUL, so the
+    // list always ends within the string.
     const std::string text = filter.c_str();
     std::string list = replaceChar(text.empty() ? kDefaultFilter : text, kFilterSeparator, '\0');
     if (list.back() != '\0') list.push_back('\0');
     return list;
 }
-
-}  // namespace
 
 std::string openFileDialog(platform::WindowHandle owner, const std::string& initialPath,
                            const std::string& filter, const std::string& title) {

@@ -192,29 +192,35 @@ bool sameFileName(const std::wstring& a, const std::wstring& b) {
     return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
 }
 
-bool getOpenFileName(const OpenFileRequest& request, std::wstring& chosen) {
-    const std::wstring filter = widenAnsi(request.filter, filterListLength(request.filter));
-    const std::wstring initialDir = widenAnsi(request.initialDir, std::strlen(request.initialDir));
-    const std::wstring title = widenAnsi(request.title, std::strlen(request.title));
-    std::wstring file(request.maxFile, L'\0');
+OPENFILENAMEW openFileRecord(const OpenFileRequest& request, OpenFileTexts& texts) {
+    texts.filter = widenAnsi(request.filter, filterListLength(request.filter));
+    texts.initialDir = widenAnsi(request.initialDir, std::strlen(request.initialDir));
+    texts.title = widenAnsi(request.title, std::strlen(request.title));
+    texts.file.assign(request.maxFile, L'\0');
 
     OPENFILENAMEW record;
     ZeroMemory(&record, sizeof record);
     record.lStructSize = kOpenFileRecordSize;
     record.hwndOwner = static_cast<HWND>(request.owner);
-    record.lpstrFilter = filter.c_str();
+    record.lpstrFilter = texts.filter.c_str();
     record.nFilterIndex = request.filterIndex;
-    record.lpstrFile = &file[0];
+    record.lpstrFile = &texts.file[0];
     record.nMaxFile = request.maxFile;
-    record.lpstrInitialDir = initialDir.c_str();
-    record.lpstrTitle = title.c_str();
+    record.lpstrInitialDir = texts.initialDir.c_str();
+    record.lpstrTitle = texts.title.c_str();
     record.Flags = request.flags;
+    return record;
+}
+
+bool getOpenFileName(const OpenFileRequest& request, std::wstring& chosen) {
+    OpenFileTexts texts;
+    OPENFILENAMEW record = openFileRecord(request, texts);
     if (GetOpenFileNameW(&record) == 0) {
         lastDialogError = CommDlgExtendedError();
         return false;
     }
     lastDialogError = 0;
-    chosen = file.c_str();
+    chosen = texts.file.c_str();
     return true;
 }
 
