@@ -15,6 +15,7 @@
 #include "pathutil/picked_path.h"
 #include "platform/platform.h"
 #include "platform/platform_win32.h"
+#include "tests/support/temp_folder.h"
 
 namespace pickpath {
 namespace {
@@ -43,8 +44,8 @@ TEST(WineDrives, DriveRows) {
 // On a share the access test alone decides: an empty file is present whatever
 // rejectEmptyFile says.
 TEST(WineShare, ExistenceByAccessTest) {
-    const std::string full = "\\\\localhost\\share\\pickpath-full.txt";
-    const std::string empty = "\\\\localhost\\share\\pickpath-empty.txt";
+    const std::string share = "\\\\localhost\\share\\", fullName = ownName("pickpath-full", ".txt");
+    const std::string full = share + fullName, empty = share + ownName("pickpath-empty", ".txt");
     std::ofstream(full) << "content";
     std::ofstream(empty).close();
     struct Row {
@@ -54,7 +55,7 @@ TEST(WineShare, ExistenceByAccessTest) {
     const std::vector<Row> rows = {
         {full, true},
         {empty, true},
-        {"//localhost/share/pickpath-full.txt", true},
+        {"//localhost/share/" + fullName, true},
         {"\\\\localhost\\share", true},
         {"\\\\localhost\\share\\missing.txt", false},
         {"\\\\nohost\\share\\pickpath-full.txt", false},
@@ -98,9 +99,10 @@ TEST(PickedPathText, NamesTheItemTheSystemFolderListed) {
     const bool redirected = platform::fileSystemRedirected();
     EXPECT_EQ(redirected, sizeof(void*) == 4);
     // Files in each view: the 64-bit one only with redirection off.
-    const std::vector<std::wstring> files = {std::wstring(system) + L"\\pickpath-both.txt",
-                                             std::wstring(wow) + L"\\pickpath-both.txt",
-                                             std::wstring(wow) + L"\\pickpath-only32.txt"};
+    const std::string bothName = ownName("\\pickpath-both", ".txt");
+    const std::string onlyName = ownName("\\pickpath-only32", ".txt");
+    const std::wstring both(bothName.begin(), bothName.end()), only32(onlyName.begin(), onlyName.end());
+    const std::vector<std::wstring> files = {system + both, wow + both, wow + only32};
     void* redirection = nullptr;
     for (const std::wstring& file : files) {
         const bool off = file == files[0] && Wow64DisableWow64FsRedirection(&redirection);
@@ -109,8 +111,8 @@ TEST(PickedPathText, NamesTheItemTheSystemFolderListed) {
     }
     const std::wstring shown = redirected ? wow : system;
     const std::vector<std::pair<std::wstring, std::wstring>> rows = {
-        {std::wstring(system) + L"\\pickpath-only32.txt", shown + L"\\pickpath-only32.txt"},
-        {files[0], shown + L"\\pickpath-both.txt"},
+        {system + only32, shown + only32},
+        {files[0], shown + both},
         {L"C:\\windows\\win.ini", L"C:\\windows\\win.ini"},
     };
     for (const auto& [picked, written] : rows) {

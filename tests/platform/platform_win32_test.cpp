@@ -169,7 +169,8 @@ TEST(FileStatusInCodePage, ReachesTheFileInsideTheFolder) {
 // "\\?\" or "\\?\UNC\" begins. (Wine names a share's file by a drive that maps it.)
 TEST(FinalPath, ComesBackWithoutTheVerbatimPrefix) {
     const TempFolder folder;
-    for (const std::string& path : {folder / "final.txt", "\\\\localhost\\share\\pickpath-final.txt"s}) {
+    const std::string shared = "\\\\localhost\\share\\" + ownName("pickpath-final", ".txt");
+    for (const std::string& path : {folder / "final.txt", shared}) {
         SCOPED_TRACE(path);
         std::ofstream(path) << "x";
         const std::wstring wide(path.begin(), path.end());  // ASCII paths
