@@ -1,7 +1,8 @@
 #!/bin/bash
 # What only the real Open dialog, folder browser and console show under Wine
-# (owners, the browser's selection, a bare name taken in the dialog's folder,
-# the console's title), and the README's batch client.
+# (owners, the browser's selection, a file chosen from the list, a bare name
+# taken in the folder the dialog was handed, the console's title), and the
+# README's batch client.
 #   wine_dialogs_e2e.sh BUILD_DIR     (a Windows build, its prefix set up)
 set -u
 source "$(dirname "$0")/dialogs.sh" "$1" dialogs
@@ -12,21 +13,28 @@ for name in one two 'with space'; do echo "$name" >"$tdir/pick/$name.txt"; done
 echo unc >"$share/файл.txt"
 open="run_program >\"\$work/out\" 2>\"\$work/err\""
 
-# 1. Picking mode: a full path, then a bare name in the folder the second dialog opens in, then cancel.
-check "picking: two paths then Test" "$T\\pick\\one.txt${EOL}$T\\pick\\two.txt${EOL}Test${EOL}" \
-  dialogs "$open" "Open|open-1-first|$T\\pick\\one.txt|Return" "Open|open-2-in-last-folder|two.txt|Return" \
+# 1. Picking mode: a full path, then a file chosen from the list of the folder
+#    the second dialog opens in (listed only through the right filter), then cancel.
+check "picking: two paths then Test" "$T\\pick\\one.txt${EOL}$T\\pick\\with space.txt${EOL}Test${EOL}" \
+  dialogs "$open" "Open|open-1-first|$T\\pick\\one.txt|Return" "Open|open-2-from-list||shift+Tab w Return" \
   "Open|open-3-cancel||Escape"
 expect_bytes "picking: standard output empty" "" "$work/out"
 expect_equal "picking without a console: the Open dialogs have no owner (X11 window type)" \
   "$(printf ' _NET_WM_WINDOW_TYPE_NORMAL%.0s' 1 2 3)" "$types"
 expect_equal "picking: closing command ran once with 5" "[5]" "$(recorded)"
 
-# 2. Folder mode of the picker: seeded by a file pick, the browser opens at its
-#    folder; confirming returns it, the next browser opens there and cancelling returns "".
-check "folder mode: selected folder returned, then a cancel" "$T\\pick\\one.txt${EOL}$T\\pick${EOL}${EOL}" \
-  dialogs 'run_windows "$PROBE" file folder folder >/dev/null 2>"$work/err"' \
-  "Open|folder-1-seed|$T\\pick\\one.txt|Return" "Browse for Folder|folder-2-selected||Return" \
-  "Browse for Folder|folder-3-cancel||Escape"
+# 2. After a pick the current folder moves to T and the dialog's own memory of
+#    this program's last folder is cleared: the folders the dialog falls back
+#    to when it is handed none. The next Open dialog still opens in the pick's
+#    folder, where a bare name is taken. Folder mode of the picker: the browser
+#    opens at that folder; confirming returns it, the next browser opens there
+#    and cancelling returns "".
+forget='reg delete HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\ComDlg32\LastVisitedMRU /f'
+check "current folder moved, next dialog in the pick's folder; folder mode: selected folder, then a cancel" \
+  "$T\\pick\\one.txt${EOL}$T\\pick\\two.txt${EOL}$T\\pick${EOL}${EOL}" \
+  dialogs 'run_windows "$PROBE" file "cd=$T" "run=$forget" file folder folder >/dev/null 2>"$work/err"' \
+  "Open|folder-1-seed|$T\\pick\\one.txt|Return" "Open|folder-2-in-last-folder|two.txt|Return" \
+  "Browse for Folder|folder-3-selected||Return" "Browse for Folder|folder-4-cancel||Escape"
 
 # 3. The console window: none without a terminal; under a pseudo-terminal Wine
 #    has one, which the title lookup finds once the window exists, and which

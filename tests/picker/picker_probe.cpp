@@ -2,6 +2,10 @@
 // writes the result as a line (an empty line for a cancel):
 //   picker_probe file folder folder   the Open dialog, then the folder browser twice
 //   picker_probe owner                whether the console window was found
+// Between picks, cd=DIR makes DIR the current folder and run=COMMAND runs
+// COMMAND through the command interpreter; neither writes a line.
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "app/write_line.h"
@@ -12,6 +16,10 @@ int main(int argc, char** argv) {
         const std::string step = argv[i];
         if (step == "owner") {
             pickpath::writeLine(pickpath::findConsoleWindow() != nullptr ? "owner found" : "owner null");
+        } else if (step.rfind("cd=", 0) == 0) {
+            std::filesystem::current_path(step.substr(3));
+        } else if (step.rfind("run=", 0) == 0) {
+            [[maybe_unused]] const int status = std::system(step.substr(4).c_str());
         } else {
             pickpath::writeLine(pickpath::pickPath(step == "folder"));
         }
