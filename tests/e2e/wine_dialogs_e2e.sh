@@ -23,12 +23,9 @@ expect_equal "picking without a console: the Open dialogs have no owner (X11 win
   "$(printf ' _NET_WM_WINDOW_TYPE_NORMAL%.0s' 1 2 3)" "$types"
 expect_equal "picking: closing command ran once with 5" "[5]" "$(recorded)"
 
-# 2. After a pick the current folder moves to T and the dialog's own memory of
-#    this program's last folder is cleared: the folders the dialog falls back
-#    to when it is handed none. The next Open dialog still opens in the pick's
-#    folder, where a bare name is taken. Folder mode of the picker: the browser
-#    opens at that folder; confirming returns it, the next browser opens there
-#    and cancelling returns "".
+# 2. Between two picks the dialog's fallbacks (the current folder, its memory of the program's
+#    last folder) move away; the next Open dialog still opens in the pick's folder, where a bare
+#    name is taken. Folder mode: the browser opens there, its pick comes back, and the next one's cancel.
 forget='reg delete HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\ComDlg32\LastVisitedMRU /f'
 check "current folder moved, next dialog in the pick's folder; folder mode: selected folder, then a cancel" \
   "$T\\pick\\one.txt${EOL}$T\\pick\\two.txt${EOL}$T\\pick${EOL}${EOL}" \

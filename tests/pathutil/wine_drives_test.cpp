@@ -15,7 +15,6 @@
 #include "pathutil/picked_path.h"
 #include "platform/platform.h"
 #include "platform/platform_win32.h"
-#include "tests/support/temp_folder.h"
 
 namespace pickpath {
 namespace {
@@ -44,8 +43,9 @@ TEST(WineDrives, DriveRows) {
 // On a share the access test alone decides: an empty file is present whatever
 // rejectEmptyFile says.
 TEST(WineShare, ExistenceByAccessTest) {
-    const std::string share = "\\\\localhost\\share\\", fullName = ownName("pickpath-full", ".txt");
-    const std::string full = share + fullName, empty = share + ownName("pickpath-empty", ".txt");
+    const std::string own = "-" + std::to_string(GetCurrentProcessId()) + ".txt";  // no other test's
+    const std::string full = "\\\\localhost\\share\\pickpath-full" + own;
+    const std::string empty = "\\\\localhost\\share\\pickpath-empty" + own;
     std::ofstream(full) << "content";
     std::ofstream(empty).close();
     struct Row {
@@ -55,7 +55,7 @@ TEST(WineShare, ExistenceByAccessTest) {
     const std::vector<Row> rows = {
         {full, true},
         {empty, true},
-        {"//localhost/share/" + fullName, true},
+        {"//localhost/share/pickpath-full" + own, true},
         {"\\\\localhost\\share", true},
         {"\\\\localhost\\share\\missing.txt", false},
         {"\\\\nohost\\share\\pickpath-full.txt", false},
@@ -99,10 +99,10 @@ TEST(PickedPathText, NamesTheItemTheSystemFolderListed) {
     const bool redirected = platform::fileSystemRedirected();
     EXPECT_EQ(redirected, sizeof(void*) == 4);
     // Files in each view: the 64-bit one only with redirection off.
-    const std::string bothName = ownName("\\pickpath-both", ".txt");
-    const std::string onlyName = ownName("\\pickpath-only32", ".txt");
-    const std::wstring both(bothName.begin(), bothName.end()), only32(onlyName.begin(), onlyName.end());
-    const std::vector<std::wstring> files = {system + both, wow + both, wow + only32};
+    const std::wstring own = L"-" + std::to_wstring(GetCurrentProcessId()) + L".txt";  // no other test's
+    const std::vector<std::wstring> files = {std::wstring(system) + L"\\pickpath-both" + own,
+                                             std::wstring(wow) + L"\\pickpath-both" + own,
+                                             std::wstring(wow) + L"\\pickpath-only32" + own};
     void* redirection = nullptr;
     for (const std::wstring& file : files) {
         const bool off = file == files[0] && Wow64DisableWow64FsRedirection(&redirection);
@@ -111,8 +111,8 @@ TEST(PickedPathText, NamesTheItemTheSystemFolderListed) {
     }
     const std::wstring shown = redirected ? wow : system;
     const std::vector<std::pair<std::wstring, std::wstring>> rows = {
-        {system + only32, shown + only32},
-        {files[0], shown + both},
+        {std::wstring(system) + L"\\pickpath-only32" + own, shown + L"\\pickpath-only32" + own},
+        {files[0], shown + L"\\pickpath-both" + own},
         {L"C:\\windows\\win.ini", L"C:\\windows\\win.ini"},
     };
     for (const auto& [picked, written] : rows) {

@@ -2,8 +2,7 @@
 // writes the result as a line (an empty line for a cancel):
 //   picker_probe file folder folder   the Open dialog, then the folder browser twice
 //   picker_probe owner                whether the console window was found
-// Between picks, cd=DIR makes DIR the current folder and run=COMMAND runs
-// COMMAND through the command interpreter; neither writes a line.
+//   cd=DIR, run=COMMAND               between picks, DIR becomes the current folder; COMMAND runs
 #include <cstdlib>
 #include <filesystem>
 #include <string>

@@ -169,7 +169,8 @@ TEST(FileStatusInCodePage, ReachesTheFileInsideTheFolder) {
 // "\\?\" or "\\?\UNC\" begins. (Wine names a share's file by a drive that maps it.)
 TEST(FinalPath, ComesBackWithoutTheVerbatimPrefix) {
     const TempFolder folder;
-    const std::string shared = "\\\\localhost\\share\\" + ownName("pickpath-final", ".txt");
+    const std::string shared =
+        "\\\\localhost\\share\\pickpath-final-" + std::to_string(GetCurrentProcessId()) + ".txt";
     for (const std::string& path : {folder / "final.txt", shared}) {
         SCOPED_TRACE(path);
         std::ofstream(path) << "x";
@@ -184,46 +185,29 @@ TEST(FinalPath, ComesBackWithoutTheVerbatimPrefix) {
 }
 
 TEST(SameFileName, IgnoresCase) {
-    const std::vector<std::tuple<std::wstring, std::wstring, bool>> rows = {
-        {L"C:\\Windows", L"c:\\WINDOWS", true},
-        {L"C:\\Windows", L"C:\\Windows2", false},
-        // Windows folds every letter; Wine's runtime folds Cyrillic anyway, so
-        // under Wine this row cannot fail.
-        {L"C:\\\u041f\u0430\u043f\u043a\u0430", L"c:\\\u043f\u0410\u041f\u041a\u0410", true},
-    };
-    for (const auto& [a, b, same] : rows) {
-        SCOPED_TRACE(std::string(a.begin(), a.end()));
-        EXPECT_EQ(sameFileName(a, b), same);
-    }
+    EXPECT_TRUE(sameFileName(L"C:\\Windows", L"c:\\WINDOWS"));
+    EXPECT_FALSE(sameFileName(L"C:\\Windows", L"C:\\Windows2"));
+    // Windows folds every letter; Wine's runtime folds Cyrillic anyway, so under Wine this cannot fail.
+    EXPECT_TRUE(sameFileName(L"C:\\\u041f\u0430\u043f\u043a\u0430", L"C:\\\u043f\u0410\u041f\u041a\u0410"));
 }
 
-// The Open dialog's record, without showing the dialog, for one-line filters as
-// the picker turns them into lists (one lacking its closing '|').
+// The dialog's record, with no dialog shown: one-line filters (one lacking its
+// closing '|') as lists through their closing pair, the folder, owner, flags and buffer.
 TEST(OpenFileRecord, HoldsWhatTheDialogIsHanded) {
-    struct Row {
-        std::string filter;
-        std::wstring list;
-        std::string initialDir;
-    };
-    const std::vector<Row> rows = {
-        {"", L"All Files (*.*)\0*.*\0\0"s, ""},
-        {"Text|*.txt", L"Text\0*.txt\0\0"s, "T:\\dir"},
-    };
-    int window = 0;
-    for (const Row& row : rows) {
-        SCOPED_TRACE("filter [" + row.filter + "]");
-        const std::string list = filterList(row.filter);
-        const OpenFileRequest request{&window,   list.c_str(), 0, 26000, row.initialDir.c_str(),
-                                      "Open", OFN_HIDEREADONLY};
+    const std::vector<std::tuple<std::string, std::wstring, std::string>> rows = {
+        {"", L"All Files (*.*)\0*.*\0\0"s, ""}, {"Text|*.txt", L"Text\0*.txt\0\0"s, "T:\\dir"}};
+    for (const auto& [filter, list, folder] : rows) {
+        SCOPED_TRACE("filter [" + filter + "]");
+        const std::string filters = filterList(filter);
         OpenFileTexts texts;
-        const OPENFILENAMEW record = openFileRecord(request, texts);
-        EXPECT_EQ(record.lpstrFilter, texts.filter.c_str());
-        EXPECT_EQ(texts.filter, row.list);
-        EXPECT_STREQ(record.lpstrInitialDir, std::wstring(row.initialDir.begin(), row.initialDir.end()).c_str());
-        EXPECT_STREQ(record.lpstrTitle, L"Open");
-        EXPECT_EQ(std::tie(record.lStructSize, record.hwndOwner, record.Flags, record.nMaxFile, record.lpstrFile),
-                  std::make_tuple(DWORD{OPENFILENAME_SIZE_VERSION_400W}, HWND(&window), DWORD{OFN_HIDEREADONLY},
-                                  DWORD{26000}, &texts.file[0]));
+        const OPENFILENAMEW record = openFileRecord(
+            {&texts, filters.c_str(), 0, 26000, folder.c_str(), "", OFN_HIDEREADONLY}, texts);
+        EXPECT_EQ(std::tie(record.lStructSize, record.hwndOwner, record.Flags, record.nMaxFile,
+                           record.lpstrFilter, record.lpstrFile),
+                  std::make_tuple(DWORD{OPENFILENAME_SIZE_VERSION_400W}, HWND(&texts), DWORD{OFN_HIDEREADONLY},
+                                  DWORD{26000}, texts.filter.c_str(), &texts.file[0]));
+        EXPECT_EQ(texts.filter, list);
+        EXPECT_STREQ(record.lpstrInitialDir, std::wstring(folder.begin(), folder.end()).c_str());
         EXPECT_EQ(texts.file, std::wstring(26000, L'\0'));
     }
 }

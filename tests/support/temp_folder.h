@@ -6,21 +6,13 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/platform.h"
-
 namespace pickpath {
-
-// `stem`, this process's id, then `extension`: a name that no test running beside
-// this one makes ("final-42.txt").
-inline std::string ownName(const std::string& stem, const std::string& extension) {
-    return stem + "-" + std::to_string(platform::currentProcessId()) + extension;
-}
 
 class TempFolder {
 public:
     TempFolder() {
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        path_ = std::filesystem::temp_directory_path() / ownName("pickpath-test-" + std::to_string(stamp), "");
+        path_ = std::filesystem::temp_directory_path() / ("pickpath-test-" + std::to_string(stamp));
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() {
