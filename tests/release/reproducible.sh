@@ -1,6 +1,6 @@
 #!/bin/bash
 # Checks the release zips: rebuilt from a copy of the source elsewhere, each
-# has the same bytes; its checksum verifies; it holds the exe and the README;
+# has the same bytes; its checksum verifies; it holds the exe and README.txt;
 # its exe is the one its Windows build's green run recorded (SHA-256, result).
 #   reproducible.sh SOURCE_DIR ZIP TESTED_RECORD [ZIP TESTED_RECORD]...
 set -u
@@ -48,13 +48,14 @@ while [ $# -ge 2 ]; do
   (cd "$(dirname "$zip")" && sha256sum --check --status "$name.sha256")
   expect_equal "$name: the checksum file verifies" 0 $?
 
-  # 3. The contents, in order, and the README as it stands in the source, each
-  #    line ended in CR LF.
-  expect_equal "$name holds the exe and the README" "pickpath.exe README.md" \
+  # 3. The contents, in order, and README.txt: the README up to its Linux part as it
+  #    stands there, each line ended in CR LF, naming none of the developers' tools.
+  expect_equal "$name holds the exe and README.txt" "pickpath.exe README.txt" \
     "$(unzip -Z1 "$zip" | tr '\n' ' ' | sed 's/ $//')"
-  unzip -p "$zip" README.md >"$work/README.md"
-  sed 's/$/\r/' "$source_dir/README.md" >"$work/README-crlf.md"
-  expect_same_file "$name: the README is the source's, with CR LF line ends" "$work/README-crlf.md" "$work/README.md"
+  unzip -p "$zip" README.txt >"$work/README.txt"
+  sed -n '/^## On Linux$/q;p' "$source_dir/README.md" | sed -e :a -e '/^\n*$/{$d;N;ba' -e '}' | sed 's/$/\r/' >"$work/README-crlf.txt"
+  expect_same_file "$name: README.txt is the README's Windows part, with CR LF line ends" "$work/README-crlf.txt" "$work/README.txt"
+  expect_equal "$name: README.txt names no developers' tool" "" "$(grep -o -i -E 'cmake|ctest|xvfb|xdotool|wine prefix' "$work/README.txt" | sort -u | tr '\n' ' ')"
 
   # 4. The exe is the one that a green run of its build tested; the same check
   #    refuses a record of another exe (the README's hash) and a missing one.
@@ -62,7 +63,7 @@ while [ $# -ge 2 ]; do
   shipped=$(sha256sum "$work/pickpath.exe" | cut -d' ' -f1)
   reason=$(tested "$record")
   expect_equal "$name: $reason" 0 $?
-  { sha256sum "$work/README.md" | cut -d' ' -f1; echo "passed the $layer tests"; } >"$work/other-exe.txt"
+  { sha256sum "$work/README.txt" | cut -d' ' -f1; echo "passed the $layer tests"; } >"$work/other-exe.txt"
   rm -f "$work/missing.txt"
   for row in other-exe missing; do
     reason=$(tested "$work/$row.txt")
