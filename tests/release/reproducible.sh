@@ -1,6 +1,6 @@
 #!/bin/bash
 # Checks the release zips: rebuilt from a copy of the source elsewhere, each
-# has the same bytes; its checksum verifies; it holds the exe and README.txt;
+# has the same bytes; its checksum verifies; it holds the exe and the README;
 # its exe is the one its Windows build's green run recorded (SHA-256, result).
 #   reproducible.sh SOURCE_DIR ZIP TESTED_RECORD [ZIP TESTED_RECORD]...
 set -u
@@ -49,12 +49,13 @@ while [ $# -ge 2 ]; do
   expect_equal "$name: the checksum file verifies" 0 $?
 
   # 3. The contents, in order, and README.txt: the README up to its Linux part as it
-  #    stands there, each line ended in CR LF, naming none of the developers' tools.
+  #    stands there, in CR LF, naming this version and none of the developers' tools.
   expect_equal "$name holds the exe and README.txt" "pickpath.exe README.txt" \
     "$(unzip -Z1 "$zip" | tr '\n' ' ' | sed 's/ $//')"
   unzip -p "$zip" README.txt >"$work/README.txt"
   sed -n '/^## On Linux$/q;p' "$source_dir/README.md" | sed -e :a -e '/^\n*$/{$d;N;ba' -e '}' | sed 's/$/\r/' >"$work/README-crlf.txt"
   expect_same_file "$name: README.txt is the README's Windows part, with CR LF line ends" "$work/README-crlf.txt" "$work/README.txt"
+  expect_equal "$name: README.txt names this version's zips" "${name%-win*}-win" "$(grep -o 'pickpath-[0-9][0-9.]*-win' "$work/README.txt" | sort -u)"
   expect_equal "$name: README.txt names no developers' tool" "" "$(grep -o -i -E 'cmake|ctest|xvfb|xdotool|wine prefix' "$work/README.txt" | sort -u | tr '\n' ' ')"
 
   # 4. The exe is the one that a green run of its build tested; the same check

@@ -9,7 +9,7 @@
 #   prefix.sh restart PREFIX: a fresh wineserver for the caller's DISPLAY
 #   prefix.sh teardown PREFIX: stops that prefix's wineserver and its programs
 #
-# The drives are those the README lists; Z: goes, since Wine warns on stderr
+# The drives are those docs/testing.md lists; Z: goes, since Wine warns on stderr
 # whenever a dialog touches it. wine64 and wineserver come from
 # PICKPATH_WINE_FOLDER (/usr/lib/wine unless set). A layer is skipped only when
 # MAY_SKIP is 1 and the kernel cannot execute its i386 loader; the reason goes
