@@ -9,16 +9,24 @@ shift
 MODE=native
 source "$(dirname "$0")/../e2e/common.sh"
 
-# 1. The same release from a copy of the source, in a folder of another name and depth.
+# 1. The same release from a copy of the source, its commit included, in a folder of
+#    another name and depth.
 copy=$work/another/place/pickpath
 mkdir -p "$copy"
-tar -C "$source_dir" --exclude=./build --exclude=./.git -cf - . | tar -C "$copy" -xf -
+tar -C "$source_dir" --exclude=./build -cf - . | tar -C "$copy" -xf -
 if (cd "$copy" && cmake --workflow --preset release) >"$work/build.log" 2>&1; then
   pass "rebuilt in $copy"
 else
   fail "rebuilt in $copy"
   tail -20 "$work/build.log"
 fi
+
+# plain_lines: the lines of a text, Markdown or plain, without marks, underlines,
+# indentation, blank lines and a byte-order mark.
+plain_lines() {
+  LC_ALL=C sed -e '1s/^\xef\xbb\xbf//' -e 's/\r$//' -e '/^```/d' -e 's/[`*]//g' -e 's/^#* *//' -e '/^[-=]*$/d'
+}
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$source_dir" log -1 --format=%ct)}
 
 # tested RECORD: 0 when RECORD exists and names the shipped exe, else 1; says which.
 tested() {
@@ -48,13 +56,20 @@ while [ $# -ge 2 ]; do
   (cd "$(dirname "$zip")" && sha256sum --check --status "$name.sha256")
   expect_equal "$name: the checksum file verifies" 0 $?
 
-  # 3. The contents, in order, and README.txt: the README up to its Linux part as it
-  #    stands there, in CR LF, naming this version and none of the developers' tools.
+  # 3. The contents, in order, dated from the commit, and README.txt: the README up to its
+  #    Linux part as plain text for Notepad, naming this version and none of the developers' tools.
   expect_equal "$name holds the exe and README.txt" "pickpath.exe README.txt" \
     "$(unzip -Z1 "$zip" | tr '\n' ' ' | sed 's/ $//')"
+  expect_equal "$name: its entries carry the commit's time" "$(TZ=UTC date -d @$(( (epoch + 1) / 2 * 2 )) +%Y%m%d.%H%M%S)" \
+    "$(unzip -Z -T "$zip" | grep -o '[0-9]\{8\}\.[0-9]\{6\}' | sort -u)"
   unzip -p "$zip" README.txt >"$work/README.txt"
-  sed -n '/^## On Linux$/q;p' "$source_dir/README.md" | sed -e :a -e '/^\n*$/{$d;N;ba' -e '}' | sed 's/$/\r/' >"$work/README-crlf.txt"
-  expect_same_file "$name: README.txt is the README's Windows part, with CR LF line ends" "$work/README-crlf.txt" "$work/README.txt"
+  expect_equal "$name: README.txt says line by line what the README's Windows part says" \
+    "$(sed -n '/^## On Linux$/q;p' "$source_dir/README.md" | plain_lines)" "$(plain_lines <"$work/README.txt")"
+  expect_equal "$name: README.txt ends every line in CR LF" "$(wc -l <"$work/README.txt")" "$(grep -c $'\r$' "$work/README.txt")"
+  [ "$(head -c3 "$work/README.txt")" = $'\xef\xbb\xbf' ] || ! LC_ALL=C grep -q '[^ -~[:space:]]' "$work/README.txt"
+  expect_equal "$name: README.txt starts with a byte-order mark where it holds text beyond ASCII" 0 $?
+  expect_equal "$name: README.txt shows no Markdown mark" "" "$(grep -n -E '`|[*][*]|^#' "$work/README.txt")"
+  expect_equal "$name: README.txt is at most 80 columns wide" 1 $(( $(tr -d '\r' <"$work/README.txt" | LC_ALL=C.UTF-8 wc -L) <= 80 ))
   expect_equal "$name: README.txt names this version's zips" "${name%-win*}-win" "$(grep -o 'pickpath-[0-9][0-9.]*-win' "$work/README.txt" | sort -u)"
   expect_equal "$name: README.txt names no developers' tool" "" "$(grep -o -i -E 'cmake|ctest|xvfb|xdotool|wine prefix' "$work/README.txt" | sort -u | tr '\n' ' ')"
 
