@@ -36,7 +36,8 @@ std::string waitCommandPrefix();
 
 // Runs `command` through the system's own command interpreter and waits for it
 // to end, however long it takes. On Windows that is the one COMSPEC names by a
-// full path, else cmd.exe of the system folder, never one found by a search.
+// full path, else cmd.exe of the system folder, never one found by a search;
+// from a UNC current folder it starts in the system folder.
 void runCommand(const std::string& command);
 
 // --- console and windows --------------------------------------------------

@@ -128,13 +128,18 @@ void runCommand(const std::string& command) {
     // would, when COMSPEC's program cannot be started, search for cmd.exe from
     // the current folder, where the Open dialog may have left the process.
     const std::wstring arguments = L" /c " + widenAnsi(command.data(), command.size());
+    // cmd cannot run in a UNC current folder (it warns, then runs in the Windows
+    // folder): from a share it is started in the system folder instead.
+    const std::wstring current = pathFromCall(
+        [](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
+    const std::wstring startFolder = current.rfind(kUncPrefix, 0) == 0 ? systemFolder() : L"";
     for (const std::wstring& interpreter : interpreters()) {
         std::wstring line = L"\"" + interpreter + L"\"" + arguments;
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
-        if (!CreateProcessW(interpreter.c_str(), &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                            &startup, &process)) {
+        if (!CreateProcessW(interpreter.c_str(), &line[0], nullptr, nullptr, TRUE, 0, nullptr,
+                            startFolder.empty() ? nullptr : startFolder.c_str(), &startup, &process)) {
             continue;
         }
         WaitForSingleObject(process.hProcess, INFINITE);
