@@ -4,7 +4,8 @@
 // PICKPATH_LOG_VARIABLE set, it records to the file that variable names: the
 // end-to-end test plants such a copy where no timeout may run from, or names
 // it as COMSPEC. It first writes PICKPATH_TIMEOUT_SAYS, if set, as a line on
-// standard error, and waits PICKPATH_TIMEOUT_DELAY seconds, if set.
+// standard error, and waits PICKPATH_TIMEOUT_DELAY seconds, if set. With
+// PICKPATH_TIMEOUT_FOLDER set it records its current folder too: "[5] C:\dir".
 #include <windows.h>
 
 #include <cstdio>
@@ -22,7 +23,9 @@ int main(int argc, char** argv) {
     if (log == nullptr || *log == '\0') return 0;
     std::string line = "[";
     for (int i = 1; i < argc; ++i) line += (i > 1 ? " " : "") + std::string(argv[i]);
-    line += "]\n";
+    char folder[MAX_PATH] = "";
+    if (std::getenv("PICKPATH_TIMEOUT_FOLDER")) GetCurrentDirectoryA(MAX_PATH, folder);
+    line += std::string("]") + (*folder ? " " : "") + folder + "\n";
     if (std::FILE* file = std::fopen(log, "a")) {
         std::fputs(line.c_str(), file);
         std::fclose(file);
