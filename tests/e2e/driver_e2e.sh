@@ -142,8 +142,6 @@ if [ "$MODE" = wine ]; then
       "$(tr -d '\r' <"$(dirname "$planted/$file")/planted.txt" 2>/dev/null)"
     rm -rf "$planted"
   done
-
-  # From a share (UNC) the closing command runs in the system folder, else in the current one.
   for row in 'T:\|T:\' '\\localhost\share|C:\windows\system32'; do
     PICKPATH_TIMEOUT_FOLDER=1 run run_windows cmd /c "cd /d ${row%|*} & $(windows_path "$PROGRAM") x"
     expect_equal "started in ${row%|*}: the closing command ran in ${row#*|}" "[5] ${row#*|}" "$(recorded)"
